@@ -1,0 +1,1 @@
+// filled in by the paths work
