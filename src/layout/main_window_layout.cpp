@@ -1,0 +1,1 @@
+// the layout queries
