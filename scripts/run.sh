@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Sets everything up, builds, and runs Dorvane. On a machine without a display
+# it runs the program on a virtual display, saves a screenshot once the window
+# shows, closes the window with Esc and reports the exit code.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+bash scripts/build.sh default
+program=$PWD/build/default/src/dorvane
+
+if [ -n "${DISPLAY:-}" ]; then
+  exec "$program"
+fi
+
+source scripts/xvfb.sh
+start_xvfb
+"$program" &
+pid=$!
+window=$(wait_for_window "$pid" 60) || { echo "run: the window did not show" >&2; kill "$pid"; exit 1; }
+sleep "${DORVANE_SCREENSHOT_DELAY:-4}"  # let the page and the pictures paint
+screenshot=$PWD/build/screenshot.png
+import -window root "$screenshot"
+echo "Screenshot of the window: $screenshot"
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+xdotool key Escape
+status=0
+wait "$pid" || status=$?
+echo "Closed with Esc; exit code $status"
+exit "$status"

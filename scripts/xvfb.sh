@@ -1,0 +1,35 @@
+# Shared by the run script and the end-to-end tests: a private virtual display.
+# start_xvfb: starts Xvfb on a free display number, exports DISPLAY, and stops it on exit.
+# wait_for_window PID SECONDS: prints the X id of PID's visible window once it maps.
+
+start_xvfb() {
+  local n
+  for n in $(seq 90 140); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 "${XVFB_SCREEN:-1280x800x24}" -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do
+      xdpyinfo >/dev/null 2>&1 && break
+      sleep 0.1
+    done
+    trap 'kill $XVFB_PID 2>/dev/null || true' EXIT
+    return 0
+  done
+  echo "no free display" >&2
+  return 1
+}
+
+wait_for_window() {
+  local pid=$1 seconds=$2 id
+  for _ in $(seq $((seconds * 10))); do
+    id=$(xdotool search --onlyvisible --pid "$pid" --name 'DorvaneV6' 2>/dev/null | head -n 1) || true
+    if [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    kill -0 "$pid" 2>/dev/null || return 1
+    sleep 0.1
+  done
+  return 1
+}
