@@ -1,1 +1,24 @@
-int main() { return 0; }
+// The process entry: the GUI framework's scaffolding around StartSequence.
+#include <QApplication>
+
+#include "app/application.h"
+#include "platform/posix_file_system.h"
+#include "platform/posix_library_loader.h"
+#include "platform/qt_browser_pane.h"
+#include "platform/qt_process.h"
+#include "platform/qt_window.h"
+
+int main(int, char** argv) {
+    dorvane::PrepareWebEngineBeforeApplication();
+    // The program takes no command line: Qt sees the program name alone.
+    int qtArgc = 1;
+    char* qtArgv[] = {argv[0], nullptr};
+    QApplication application(qtArgc, qtArgv);
+
+    dorvane::QtProcess process;
+    dorvane::PosixFileSystem files;
+    dorvane::QtWindow window;
+    dorvane::PosixLibraryLoader libraries;
+    dorvane::Application program({process, files, window, libraries});
+    return program.StartSequence();
+}

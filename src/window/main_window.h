@@ -1,0 +1,56 @@
+// MainWindow's plain logic: its created actions (tray icon, then skin), the
+// type buttons' panel switch and notice, and the dispatch of each bound
+// control event to its one handler. The window itself is the platform's.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "app/application_state.h"
+#include "app/library_loader.h"
+#include "window/panel_switch.h"
+#include "window/window_platform.h"
+
+namespace dorvane {
+
+// "DorvaneV6.0,作者TamselQQ" + AuthorContactNumber, GBK
+std::string_view TrayTipText();
+// the custom-work notice of 按钮6, GBK
+std::string_view NoticeCaption();
+std::string_view NoticeText();
+// the fatal report when the skin engine cannot be bound, GBK
+std::string_view SkinBindingFailedText();
+
+class MainWindow : public MainWindowEvents {
+public:
+    MainWindow(WindowPlatform& window, LibraryLoader& libraries, ApplicationState& state);
+
+    void Created() override;
+    void ControlEvent(const ControlLayout& row) override;
+
+    // 1. the icon's bytes (or none) to the tray with the tip, 2. release them, 3. AttachSkin
+    void CreatedActions();
+    // binds SkinH_AttachEx once (run directory first, then the loader's search)
+    // and calls it with the skin file and an empty password; a failed binding is fatal
+    void AttachSkin();
+
+    void TypeButtonClicked(std::string_view button);
+    // the five writes, in panel order, every time
+    void ShowOnlyPanel(std::string_view panel);
+    // the stored visible flag of a panel, as the last write left it
+    bool PanelVisible(std::string_view panel) const;
+
+private:
+    using SkinAttachEx = int (*)(const char* skinFile, const char* password);
+
+    void WritePanelVisibility(std::size_t panel, bool shown);
+
+    WindowPlatform& window_;
+    LibraryLoader& libraries_;
+    ApplicationState& state_;
+    SkinAttachEx skinAttach_ = nullptr;
+    std::array<bool, PanelCount> panelVisible_{};
+};
+
+}  // namespace dorvane
