@@ -1,0 +1,15 @@
+// The GUI tests' entry: the web engine's flags before the application
+// object (as the program's own main does), then one QApplication for all.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "platform/qt_browser_pane.h"
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleMock(&argc, argv);
+    dorvane::PrepareWebEngineBeforeApplication();
+    QApplication application(argc, argv);
+    return RUN_ALL_TESTS();
+}
