@@ -1,0 +1,16 @@
+// Restyles the running QApplication with a theme that has been read whole:
+// base style, palette (with the window tile) and style sheet. Everything is
+// built before the application is touched, so a failure changes nothing.
+// Hands Qt only heap copies and Qt's own objects, so the engine can be unloaded.
+#pragma once
+
+#include "format/skin_format.h"
+
+class QApplication;
+
+namespace dorvane::skin {
+
+// false, with the application untouched, when the base style cannot be made.
+bool ApplyTheme(QApplication& application, const Theme& theme);
+
+}  // namespace dorvane::skin
