@@ -54,8 +54,8 @@ struct PaneSettings {
 
 // Per-kind settings, flattened: each kind reads only its own fields.
 struct KindSettings {
-    Colour textColour;          // group boxes black, the label red
-    Colour backColour;          // default colour everywhere
+    Colour textColour{};        // group boxes black, the label red
+    Colour backColour{};        // default colour everywhere
     bool captionLeft = false;   // group boxes: caption on the left of the top edge
     bool multiline = false;     // push buttons: captions wrap
     bool defaultButton = false; // no button is the default one
@@ -65,7 +65,7 @@ struct KindSettings {
     bool flat = false;          // the image button
     bool focusRectangle = true; // the image button draws none
     bool transparentFromTopLeft = false;  // the image button's picture
-    PaneSettings pane;          // browser panes
+    PaneSettings pane{};        // browser panes
 };
 
 struct ControlLayout {
