@@ -1,0 +1,98 @@
+#include "platform/jpeg_decoder.h"
+
+#include <jerror.h>
+#include <jpeglib.h>
+
+#include <csetjmp>
+#include <cstdio>  // jpeglib.h uses FILE and size_t without including them
+
+namespace dorvane {
+namespace {
+
+// Warnings that mean the picture data itself is damaged: the decode stops
+// rather than show a half-grey or garbled picture.
+constexpr int DamagedDataWarnings[] = {
+    JWRN_JPEG_EOF,    JWRN_HIT_MARKER,     JWRN_HUFF_BAD_CODE,     JWRN_ARITH_BAD_CODE,
+    JWRN_MUST_RESYNC, JWRN_NOT_SEQUENTIAL, JWRN_BOGUS_PROGRESSION,
+};
+
+// No picture of this program comes near; a junk header cannot make us
+// allocate gigabytes.
+constexpr JDIMENSION MaxSide = 8192;
+
+struct ErrorManager {
+    jpeg_error_mgr base;  // first member: libjpeg hands back a pointer to it
+    std::jmp_buf jump;
+};
+
+[[noreturn]] void AbandonDecode(j_common_ptr info) {
+    std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->jump, 1);
+}
+
+void FilterMessage(j_common_ptr info, int level) {
+    if (level >= 0) return;  // trace messages
+    for (int code : DamagedDataWarnings) {
+        if (info->err->msg_code == code) AbandonDecode(info);
+    }
+}
+
+void Silence(j_common_ptr) {}
+
+struct Decode {
+    jpeg_decompress_struct info{};
+    ErrorManager errors{};
+    QImage image;
+};
+
+void ChooseScale(jpeg_decompress_struct& info, QSize atLeast) {
+    if (atLeast.isEmpty()) return;
+    info.scale_denom = 8;
+    for (unsigned num = 1; num <= 8; ++num) {
+        info.scale_num = num;
+        jpeg_calc_output_dimensions(&info);
+        if (info.output_width >= static_cast<JDIMENSION>(atLeast.width()) &&
+            info.output_height >= static_cast<JDIMENSION>(atLeast.height())) {
+            return;
+        }
+    }
+}
+
+// A longjmp from libjpeg lands here, so this frame holds no object with a
+// destructor; everything that outlives the jump is in *d.
+bool Run(Decode* d, std::span<const std::uint8_t> bytes, QSize atLeast) {
+    d->info.err = jpeg_std_error(&d->errors.base);
+    d->errors.base.error_exit = AbandonDecode;
+    d->errors.base.emit_message = FilterMessage;
+    d->errors.base.output_message = Silence;
+    if (setjmp(d->errors.jump)) return false;
+
+    jpeg_create_decompress(&d->info);
+    jpeg_mem_src(&d->info, bytes.data(), static_cast<unsigned long>(bytes.size()));
+    if (jpeg_read_header(&d->info, TRUE) != JPEG_HEADER_OK) return false;
+    if (d->info.image_width > MaxSide || d->info.image_height > MaxSide) return false;
+    d->info.out_color_space = JCS_RGB;
+    ChooseScale(d->info, atLeast);
+    jpeg_start_decompress(&d->info);
+    if (d->info.output_components != 3) return false;
+
+    d->image = QImage(static_cast<int>(d->info.output_width),
+                      static_cast<int>(d->info.output_height), QImage::Format_RGB888);
+    if (d->image.isNull()) return false;
+    while (d->info.output_scanline < d->info.output_height) {
+        JSAMPROW row = d->image.scanLine(static_cast<int>(d->info.output_scanline));
+        jpeg_read_scanlines(&d->info, &row, 1);
+    }
+    jpeg_finish_decompress(&d->info);
+    return true;
+}
+
+}  // namespace
+
+QImage DecodeJpeg(std::span<const std::uint8_t> bytes, QSize atLeast) {
+    Decode d;
+    const bool decoded = Run(&d, bytes, atLeast);
+    jpeg_destroy_decompress(&d.info);
+    return decoded ? d.image : QImage();
+}
+
+}  // namespace dorvane
