@@ -1,0 +1,23 @@
+// Prints a fabric pattern (dots, stripes, flowers, hearts, stars, checks)
+// inside a garment's outline.
+#pragma once
+
+#include "looks.h"
+
+#include <QPainterPath>
+
+class QPainter;
+
+namespace dorvane::assets {
+
+class PatternPainter {
+public:
+    explicit PatternPainter(QPainter& painter);
+
+    void paint(const QPainterPath& garment, Pattern pattern, Rgb ink);
+
+private:
+    QPainter& painter_;
+};
+
+}  // namespace dorvane::assets
