@@ -1,10 +1,14 @@
 #include "platform/jpeg_decoder.h"
 
-#include <jerror.h>
-#include <jpeglib.h>
-
 #include <csetjmp>
-#include <cstdio>  // jpeglib.h uses FILE and size_t without including them
+
+// jpeglib.h uses FILE and size_t without including them; which messages
+// jerror.h declares depends on jpeglib.h's version
+// clang-format off
+#include <cstdio>
+#include <jpeglib.h>
+#include <jerror.h>
+// clang-format on
 
 namespace dorvane {
 namespace {

@@ -1,0 +1,14 @@
+// The image button's picture: the first frame of an animated picture (GIF),
+// optionally with every pixel of the top-left pixel's colour made transparent.
+// A pure function; bytes that give no image give a null image.
+#pragma once
+
+#include <QImage>
+#include <cstdint>
+#include <span>
+
+namespace dorvane {
+
+QImage StillPicture(std::span<const std::uint8_t> file, bool transparentFromTopLeft);
+
+}  // namespace dorvane

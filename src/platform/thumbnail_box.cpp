@@ -1,0 +1,61 @@
+#include "platform/thumbnail_box.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "platform/jpeg_decoder.h"
+
+namespace dorvane {
+
+ThumbnailBox::ThumbnailBox(std::span<const std::uint8_t> jpeg, bool border, QWidget* parent)
+    : QWidget(parent), jpeg_(jpeg), border_(border) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QRect ThumbnailBox::Inside() const {
+    return border_ ? rect().adjusted(1, 1, -1, -1) : rect();
+}
+
+const QPixmap& ThumbnailBox::ScaledPicture(QSize devicePixels, qreal ratio) {
+    if (!decodedFor_.isValid() || devicePixels.width() > decodedFor_.width() ||
+        devicePixels.height() > decodedFor_.height()) {
+        // libjpeg scales down in the DCT on the way, never below what the box needs
+        picture_ = DecodeJpeg(jpeg_, devicePixels);
+        decodedFor_ = devicePixels;
+        scaled_ = {};
+    }
+    if (!picture_.isNull() && scaled_.size() != devicePixels) {
+        scaled_ = QPixmap::fromImage(
+            picture_.scaled(devicePixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        scaled_.setDevicePixelRatio(ratio);
+    }
+    return scaled_;
+}
+
+void ThumbnailBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Button));
+    if (border_) {
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    const QRect inside = Inside();
+    if (inside.isEmpty()) return;
+    const qreal ratio = devicePixelRatioF();
+    const QSize devicePixels(qRound(inside.width() * ratio), qRound(inside.height() * ratio));
+    const QPixmap& picture = ScaledPicture(devicePixels, ratio);
+    if (!picture.isNull()) painter.drawPixmap(inside.topLeft(), picture);
+}
+
+void ThumbnailBox::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) emit pressed();
+    // not consumed: the box sees the press as usual, which does nothing more
+    QWidget::mousePressEvent(event);
+}
+
+// QWidget's own version treats the second press of a double click as a press.
+void ThumbnailBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->ignore();
+}
+
+}  // namespace dorvane

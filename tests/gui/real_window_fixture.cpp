@@ -1,0 +1,87 @@
+#include "real_window_fixture.h"
+
+#include <QtCore/qtestsupport_core.h>
+#include <QtWidgets/qtestsupport_widgets.h>
+
+#include <QApplication>
+
+#include "layout/main_window_layout.h"
+#include "platform/qt_browser_pane.h"
+
+namespace dorvane::test {
+
+std::string Gbk(std::string_view hex) {
+    std::string bytes;
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
+        bytes.push_back(static_cast<char>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16)));
+    }
+    return bytes;
+}
+
+std::string Box(int number) {
+    return Gbk("CDBCC6ACBFF2") + std::to_string(number);
+}
+std::string Button(int number) {
+    return Gbk("B0B4C5A5") + std::to_string(number);
+}
+
+const std::string Yijing1 = Gbk("D2E2BEB331");
+const std::string Yijing2 = Gbk("D2E2BEB332");
+const std::string Yijing3 = Gbk("D2E2BEB333");
+const std::string Egao = Gbk("B6F1B8E3");
+const std::string Keai = Gbk("BFC9B0AE");
+const std::string Group1 = Gbk("B7D6D7E9BFF231");
+const std::string Group2 = Gbk("B7D6D7E9BFF232");
+const std::string Group4 = Gbk("B7D6D7E9BFF234");
+const std::string Browser1 = Gbk("B3ACCEC4B1BEE4AFC0C0BFF231");
+const std::string Browser2 = Gbk("B3ACCEC4B1BEE4AFC0C0BFF232");
+const std::string Contact = Gbk("B3ACBCB6B0B4C5A531");
+const std::string Label2 = Gbk("B1EAC7A932");
+
+void RealWindow::SetUp() {
+    ASSERT_TRUE(home_.isValid());
+    qputenv("XDG_DATA_HOME", home_.filePath("data").toUtf8());
+    qputenv("XDG_CACHE_HOME", home_.filePath("cache").toUtf8());
+    const MainWindowLayout& layout = TheMainWindowLayout();
+    ASSERT_TRUE(platform_->CreateMainWindow(
+        layout, StartPlace(layout, platform_->PrimaryScreenSize()), events_));
+    for (const ControlLayout& row : layout.controls)
+        platform_->SetControlShown(row.name, row.visible);
+    platform_->ShowWindow();
+    platform_->FocusControl(StartFocusOrder(layout).front()->name);
+    window_ = platform_->Window();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_));
+}
+
+void RealWindow::TearDown() {
+    platform_.reset();  // the window and its panes go before the engine's profile
+    ShutdownWebEngine();
+    qunsetenv("XDG_DATA_HOME");
+    qunsetenv("XDG_CACHE_HOME");
+}
+
+QWidget* RealWindow::Control(const std::string& name) const {
+    QWidget* control = window_ ? window_->Control(name) : nullptr;
+    EXPECT_NE(control, nullptr) << name;
+    return control;
+}
+
+std::string RealWindow::Focused() const {
+    const ControlLayout* row = window_ ? window_->FocusedRow() : nullptr;
+    return row ? std::string(row->name) : std::string();
+}
+
+bool RealWindow::WaitForFocusOn(const std::string& name) const {
+    return QTest::qWaitFor([&] { return Focused() == name; }, 5000);
+}
+
+bool RealWindow::WaitForWindowGone() const {
+    return QTest::qWaitFor(
+        [&] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            return window_.isNull();
+        },
+        5000);
+}
+
+}  // namespace dorvane::test
