@@ -14,6 +14,9 @@ int main(int, char** argv) {
     int qtArgc = 1;
     char* qtArgv[] = {argv[0], nullptr};
     QApplication application(qtArgc, qtArgv);
+    // the X11 WM_CLASS and the Wayland app id: task bars group the window with its desktop entry
+    QApplication::setApplicationName(QStringLiteral(DORVANE_WM_CLASS));
+    QApplication::setDesktopFileName(QStringLiteral(DORVANE_APP_ID));
 
     dorvane::QtProcess process;
     dorvane::PosixFileSystem files;
