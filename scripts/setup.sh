@@ -13,6 +13,8 @@ packages=(
   # tests and the headless run
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils imagemagick python3 dbus-x11
+  # the Debian package (cpack's dependency scan) and the install tests' validators
+  dpkg-dev file desktop-file-utils appstream
 )
 
 missing=()
