@@ -4,6 +4,7 @@
 // any handling of the engine's events, reading anything back.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 #include "layout/main_window_layout.h"
@@ -20,13 +21,14 @@ public:
     QtBrowserPane(QWidget* parent, const PaneSettings& settings);
     // starts loading and returns at once; a newer call replaces one in progress
     void Navigate(const QString& address);
-    QWebEngineView* View() const { return view_; }
+    // none once the web engine has been shut down
+    QWebEngineView* View() const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QWebEngineView* view_ = nullptr;
+    QPointer<QWebEngineView> view_;
 };
 
 // The program's one persistent, named web profile (cookies kept between runs).
