@@ -24,6 +24,11 @@ constexpr int DamagedDataWarnings[] = {
 // allocate gigabytes.
 constexpr JDIMENSION MaxSide = 8192;
 
+// Decoded straight into QImage::Format_RGB32's words (0xffRRGGBB; the alpha
+// spaces, because only they promise 0xff in the fourth byte): smooth
+// scaling works on those without a conversion first.
+constexpr J_COLOR_SPACE Rgb32Order = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRA : JCS_EXT_ARGB;
+
 struct ErrorManager {
     jpeg_error_mgr base;  // first member: libjpeg hands back a pointer to it
     std::jmp_buf jump;
@@ -74,13 +79,13 @@ bool Run(Decode* d, std::span<const std::uint8_t> bytes, QSize atLeast) {
     jpeg_mem_src(&d->info, bytes.data(), static_cast<unsigned long>(bytes.size()));
     if (jpeg_read_header(&d->info, TRUE) != JPEG_HEADER_OK) return false;
     if (d->info.image_width > MaxSide || d->info.image_height > MaxSide) return false;
-    d->info.out_color_space = JCS_RGB;
+    d->info.out_color_space = Rgb32Order;
     ChooseScale(d->info, atLeast);
     jpeg_start_decompress(&d->info);
-    if (d->info.output_components != 3) return false;
+    if (d->info.output_components != 4) return false;
 
     d->image = QImage(static_cast<int>(d->info.output_width),
-                      static_cast<int>(d->info.output_height), QImage::Format_RGB888);
+                      static_cast<int>(d->info.output_height), QImage::Format_RGB32);
     if (d->image.isNull()) return false;
     while (d->info.output_scanline < d->info.output_height) {
         JSAMPROW row = d->image.scanLine(static_cast<int>(d->info.output_scanline));

@@ -1,5 +1,5 @@
 // JPEG pictures to images, with libjpeg called directly.
-// Provides: a whole decode to RGB, or libjpeg's DCT-domain scaling to the
+// Provides: a whole decode to Format_RGB32, or libjpeg's DCT-domain scaling to the
 // smallest of its M/8 sizes that still covers a wanted size. Bad bytes (junk,
 // truncated or corrupt data, an unsupported colour space, absurd dimensions)
 // give a null image; nothing is printed and the process never ends here.

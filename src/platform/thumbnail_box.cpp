@@ -17,12 +17,11 @@ QRect ThumbnailBox::Inside() const {
 }
 
 const QPixmap& ThumbnailBox::ScaledPicture(QSize devicePixels, qreal ratio) {
-    if (!decodedFor_.isValid() || devicePixels.width() > decodedFor_.width() ||
-        devicePixels.height() > decodedFor_.height()) {
-        // libjpeg scales down in the DCT on the way, never below what the box needs
-        picture_ = DecodeJpeg(jpeg_, devicePixels);
-        decodedFor_ = devicePixels;
-        scaled_ = {};
+    if (!decoded_) {
+        // full size: libjpeg-turbo's SIMD full-size decode beats its DCT
+        // scaling to these boxes (bench/thumbnails_bench.cpp)
+        picture_ = DecodeJpeg(jpeg_);
+        decoded_ = true;
     }
     if (!picture_.isNull() && scaled_.size() != devicePixels) {
         scaled_ = QPixmap::fromImage(

@@ -1,9 +1,10 @@
 // A thumbnail picture box: a one-pixel border around the JPEG picture,
 // stretched to fill the inside whatever its aspect ratio, on the 3-D face
 // colour. The picture is decoded the first time the box is painted, so the
-// boxes of hidden panels cost nothing at start, and scaled smoothly for the
-// screen's pixel ratio so it stays sharp. pressed() comes when the left
-// button goes down on it; the second press of a double click does nothing.
+// boxes of hidden panels cost nothing at start, and scaled smoothly from its
+// full size for the screen's pixel ratio, so it stays sharp. pressed() comes
+// when the left button goes down on it; the second press of a double click
+// does nothing.
 #pragma once
 
 #include <QImage>
@@ -18,7 +19,7 @@ class ThumbnailBox : public QWidget {
     Q_OBJECT
   public:
     ThumbnailBox(std::span<const std::uint8_t> jpeg, bool border, QWidget* parent);
-    bool PictureDecoded() const { return decodedFor_.isValid(); }
+    bool PictureDecoded() const { return decoded_; }
 
   signals:
     void pressed();
@@ -34,7 +35,7 @@ class ThumbnailBox : public QWidget {
 
     std::span<const std::uint8_t> jpeg_;
     bool border_;
-    QSize decodedFor_;  // the device size the picture was decoded for
+    bool decoded_ = false;
     QImage picture_;
     QPixmap scaled_;
 };
