@@ -14,6 +14,7 @@ fi
 
 source scripts/xvfb.sh
 start_xvfb
+trap 'kill $XVFB_PID 2>/dev/null || true' EXIT
 "$program" &
 pid=$!
 window=$(wait_for_window "$pid" 60) || { echo "run: the window did not show" >&2; kill "$pid"; exit 1; }

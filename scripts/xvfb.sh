@@ -1,5 +1,6 @@
 # Shared by the run script and the end-to-end tests: a private virtual display.
-# start_xvfb: starts Xvfb on a free display number, exports DISPLAY, and stops it on exit.
+# start_xvfb: starts Xvfb on a free display number and exports DISPLAY; the
+# caller stops it (kill $XVFB_PID) in its own clean-up.
 # wait_for_window PID SECONDS: prints the X id of PID's visible window once it maps.
 
 start_xvfb() {
@@ -13,7 +14,6 @@ start_xvfb() {
       xdpyinfo >/dev/null 2>&1 && break
       sleep 0.1
     done
-    trap 'kill $XVFB_PID 2>/dev/null || true' EXIT
     return 0
   done
   echo "no free display" >&2

@@ -112,7 +112,7 @@ before_bin=$(ls -lA --time-style=full-iso "$root/bin")
 before_dir=$(ls -lA --time-style=full-iso "$progdir")
 
 start_xvfb
-trap cleanup EXIT  # start_xvfb set its own
+trap cleanup EXIT
 # a clean environment but for a sanitized build's options
 sanitizer_options=()
 for name in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do

@@ -64,7 +64,7 @@ INSTALLED=1
 mkdir -p "$WORK"/{data,config,cache,runtime}
 chmod 700 "$WORK/runtime"
 start_xvfb
-trap cleanup EXIT  # start_xvfb set its own
+trap cleanup EXIT
 XDG_DATA_HOME=$WORK/data XDG_CONFIG_HOME=$WORK/config XDG_CACHE_HOME=$WORK/cache XDG_RUNTIME_DIR=$WORK/runtime \
   QTWEBENGINE_CHROMIUM_FLAGS=--proxy-server=http://127.0.0.1:9 /usr/bin/dorvane >"$WORK/program.out" 2>&1 &
 APP_PID=$!

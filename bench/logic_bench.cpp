@@ -1,0 +1,96 @@
+// The plain logic on the paths a user drives: a thumbnail press's lookup and
+// address, a panel switch, and the skin file's decompression at start.
+#include <benchmark/benchmark.h>
+
+#include "browser/browser_handlers.h"
+#include "catalogue/outfit_catalogue.h"
+#include "payloads/payloads.h"
+#include "skin_reader.h"
+#include "window/main_window.h"
+
+namespace dorvane {
+namespace {
+
+// A window that only counts what it is asked, so the benchmark measures our code.
+class CountingWindow : public WindowPlatform {
+public:
+    long calls = 0;
+    Size PrimaryScreenSize() override { return {1024, 768}; }
+    bool CreateMainWindow(const MainWindowLayout&, Point, MainWindowEvents&) override { return true; }
+    void SetControlShown(std::string_view, bool) override { ++calls; }
+    bool WindowExists() override { return true; }
+    void ShowWindow() override {}
+    void FocusControl(std::string_view) override {}
+    void RunMessageLoop() override {}
+    std::optional<std::vector<std::uint8_t>> IconFileBytes() override { return {}; }
+    bool SetTrayIcon(std::span<const std::uint8_t>, std::string_view) override { return false; }
+    void RemoveTrayIcon() override {}
+    void ShowNoticeBox(std::string_view, std::string_view) override {}
+    void Navigate(std::string_view, std::string_view address) override {
+        calls += static_cast<long>(address.size());
+    }
+};
+
+class NoLibraries : public LibraryLoader {
+public:
+    LibraryHandle Load(std::string_view) override { return nullptr; }
+    void* Symbol(LibraryHandle, const char*) override { return nullptr; }
+    void Unload(LibraryHandle) override {}
+};
+
+// From the press event reaching the plain logic to the navigate call.
+void ThumbnailPressToNavigate(benchmark::State& state) {
+    CountingWindow window;
+    NoLibraries libraries;
+    ApplicationState app;
+    MainWindow handlers(window, libraries, app);
+    const MainWindowLayout& layout = TheMainWindowLayout();
+    std::vector<const ControlLayout*> boxes;
+    for (const ControlLayout& row : layout.controls) {
+        if (row.handler == EventHandler::ThumbnailPressed) boxes.push_back(&row);
+    }
+    std::size_t i = 0;
+    for (auto _ : state) {
+        handlers.ControlEvent(*boxes[i++ % boxes.size()]);
+    }
+    benchmark::DoNotOptimize(window.calls);
+}
+BENCHMARK(ThumbnailPressToNavigate);
+
+void CatalogueLookupAndAddress(benchmark::State& state) {
+    std::vector<std::string> names;
+    for (const OutfitEntry& entry : OutfitCatalogue()) names.emplace_back(entry.pictureBox);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const OutfitEntry* entry = CatalogueLookup(names[i++ % names.size()]);
+        std::string address = OutfitAddress(*entry);
+        benchmark::DoNotOptimize(address);
+    }
+}
+BENCHMARK(CatalogueLookupAndAddress);
+
+void ShowOnlyPanelSwitch(benchmark::State& state) {
+    CountingWindow window;
+    NoLibraries libraries;
+    ApplicationState app;
+    MainWindow handlers(window, libraries, app);
+    int k = 0;
+    for (auto _ : state) {
+        handlers.ShowOnlyPanel(PanelOrder()[k++ % PanelCount]);
+    }
+    benchmark::DoNotOptimize(window.calls);
+}
+BENCHMARK(ShowOnlyPanelSwitch);
+
+void SkinFileDecompression(benchmark::State& state) {
+    const auto file = SkinFilePayload().Content();
+    for (auto _ : state) {
+        skin::BodyResult body = skin::DecompressBody(file);
+        benchmark::DoNotOptimize(body.body.data());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * 175192);
+}
+BENCHMARK(SkinFileDecompression)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace dorvane
