@@ -28,8 +28,12 @@ extern const std::string Group1, Group2, Group4, Browser1, Browser2, Contact, La
 class RecordingEvents : public MainWindowEvents {
   public:
     void Created() override {}
-    void ControlEvent(const ControlLayout& row) override { fired.emplace_back(row.name); }
+    void ControlEvent(const ControlLayout& row) override {
+        fired.emplace_back(row.name);
+        if (forward != nullptr) forward->ControlEvent(row);
+    }
     std::vector<std::string> fired;
+    MainWindowEvents* forward = nullptr;  // the program's own handlers, when a test wants them
 };
 
 class RealWindow : public ::testing::Test {
