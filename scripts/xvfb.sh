@@ -23,7 +23,7 @@ start_xvfb() {
 wait_for_window() {
   local pid=$1 seconds=$2 id
   for _ in $(seq $((seconds * 10))); do
-    id=$(xdotool search --onlyvisible --pid "$pid" --name 'DorvaneV6' 2>/dev/null | head -n 1) || true
+    id=$(xdotool search --all --onlyvisible --pid "$pid" --name 'DorvaneV6' 2>/dev/null | head -n 1) || true
     if [ -n "$id" ]; then
       echo "$id"
       return 0

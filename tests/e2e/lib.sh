@@ -97,3 +97,26 @@ wait_for_line() {
   done
   return 1
 }
+
+# start_tray_host: an XEmbed notification area (trayer) on the virtual display
+start_tray_host() {
+  trayer --edge top --align right --widthtype request --height 24 --transparent false \
+    --SetDockType false --SetPartialStrut false >"$WORK/trayer.log" 2>&1 &
+  PIDS+=($!)
+  for _ in $(seq 50); do
+    xwininfo -root -tree 2>/dev/null | grep -q '"panel": ("panel" "trayer")' && return 0
+    sleep 0.1
+  done
+  fail "the tray host did not start"
+}
+
+# tray_icons: how many icons of ours the tray host holds
+tray_icons() {
+  xwininfo -root -tree 2>/dev/null | awk '/"panel": \("panel" "trayer"\)/ {inside=1; next}
+    inside && /\("dorvane" "dorvane"\)/ {n++} END {print n+0}'
+}
+
+# visible_windows PID: the X ids of PID's visible windows
+visible_windows() {
+  xdotool search --onlyvisible --pid "$1" 2>/dev/null || true
+}
