@@ -12,7 +12,7 @@ packages=(
   libqt6webenginecore6-bin fonts-wqy-microhei xdg-utils
   # tests and the headless run
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-utils imagemagick python3 dbus-x11
+  xvfb xauth xdotool x11-utils imagemagick python3 dbus-x11 trayer util-linux
   # the Debian package (cpack's dependency scan) and the install tests' validators
   dpkg-dev file desktop-file-utils appstream
 )
