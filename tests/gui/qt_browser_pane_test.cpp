@@ -2,18 +2,22 @@
 // data and cache home. No page comes from the network: data: addresses only.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QMessageBox>
 #include <QFile>
 #include <QPointer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUrl>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "gui_wait.h"
@@ -133,6 +137,42 @@ TEST_F(QtBrowserPaneTest, TextSizeMapsOntoFontSizesClampedIntoRange) {
     };
     for (const Case c : std::vector<Case>{{-3, 0}, {-1, 0}, {5, 4}, {7, 4}}) {
         EXPECT_EQ(fontSize(c.given), fontSize(c.clamped)) << "text size " << c.given;
+    }
+}
+
+// Silent false (the program's value) lets the engine show its own
+// dialogs; silent true answers them unseen, as dismissed. Catches either
+// setting being ignored.
+TEST_F(QtBrowserPaneTest, SilentDecidesWhetherTheEnginesDialogsShow) {
+    struct Case {
+        bool silent;
+        bool dialogShown;
+        bool answer;  // the dialog, when shown, is accepted
+    };
+    for (const Case c : std::vector<Case>{{false, true, true}, {true, false, false}}) {
+        SCOPED_TRACE(c.silent ? "silent" : "not silent");
+        PaneSettings settings;
+        settings.silent = c.silent;
+        settings.startAddress = "data:text/html,<title>asking</title>";
+        QtBrowserPane* pane = MakePane(settings);
+        ASSERT_TRUE(WaitUntil([&] { return pane->View()->title() == "asking"; }));
+
+        bool dialogShown = false;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                dialogShown = true;
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        poll.start(20);
+        std::optional<bool> answer;
+        pane->View()->page()->runJavaScript("confirm('sure?')", [&](const QVariant& result) {
+            answer = result.toBool();
+        });
+        ASSERT_TRUE(WaitUntil([&] { return answer.has_value(); }));
+        EXPECT_EQ(dialogShown, c.dialogShown);
+        EXPECT_EQ(*answer, c.answer);
     }
 }
 
