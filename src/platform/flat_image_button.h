@@ -1,15 +1,16 @@
-// The contact button's look: a flat button (no 3-D bevel, not the style's own
-// look) with a one-pixel border line, its picture before an empty caption and
-// no focus rectangle. The picture moves by a pixel while pressed and the border
-// takes the highlight colour under the mouse. Clicks come as clicked().
+// The contact button's look: a flat push button (no 3-D bevel) with a
+// one-pixel border line, its picture before an empty caption and no focus
+// rectangle. The picture moves by a pixel while pressed. Under a skin's style
+// sheet the sheet draws the button's panel and frame instead of the line.
+// Clicks come as clicked(); it is never a default button.
 #pragma once
 
-#include <QAbstractButton>
 #include <QImage>
+#include <QPushButton>
 
 namespace dorvane {
 
-class FlatImageButton : public QAbstractButton {
+class FlatImageButton : public QPushButton {
     Q_OBJECT
   public:
     FlatImageButton(const QImage& picture, bool border, QWidget* parent);

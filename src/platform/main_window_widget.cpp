@@ -106,8 +106,8 @@ void MainWindowWidget::bindEvents() {
 }
 
 void MainWindowWidget::createEscapeShortcut() {
-    // The key hook alone is not enough: the web view takes Esc before any
-    // event filter sees it, even when the page has no use for it.
+    // A second road to the Esc rule: the shortcut map sees the key before any
+    // widget does, whatever the web view does with the keys it forwards.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WindowShortcut);
     connect(escape, &QShortcut::activated, this, &MainWindowWidget::handleEscape);

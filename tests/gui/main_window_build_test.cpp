@@ -5,12 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <QGroupBox>
-#include <QLabel>
 #include <QStringEncoder>
 #include <array>
 
 #include "layout/main_window_layout.h"
 #include "layout/program_values.h"
+#include "platform/face_label.h"
 #include "platform/jpeg_decoder.h"
 #include "platform/thumbnail_box.h"
 #include "real_window_fixture.h"
@@ -146,10 +146,11 @@ TEST_F(MainWindowBuild, GroupBoxCaptionsAreLeftAlignedAndBlack) {
     EXPECT_EQ(qobject_cast<QGroupBox*>(Control(Group4))->title(), QStringLiteral(u"温馨提示"));
 }
 
-// Would catch: CR LF shown as a stray glyph, the text centred vertically, the
-// background left to the group box.
+// Would catch: CR LF drawn as a glyph or ignored, the text centred
+// vertically, the background left unfilled, the last line (the author's
+// number) pushed out at the bottom.
 TEST_F(MainWindowBuild, TheLabelFillsItsAreaAndWritesRedFromTheTop) {
-    auto* label = qobject_cast<QLabel*>(Control(Label2));
+    auto* label = qobject_cast<FaceLabel*>(Control(Label2));
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->text(),
               QString::fromUtf8(
@@ -158,14 +159,23 @@ TEST_F(MainWindowBuild, TheLabelFillsItsAreaAndWritesRedFromTheTop) {
     const QImage look = label->grab().toImage();
     const QColor face = label->palette().color(QPalette::Button);
     EXPECT_EQ(look.pixelColor(look.width() - 1, look.height() - 1), face);
-    bool redNearTheTop = false;
-    for (int y = 0; y < 14; ++y) {
-        for (int x = 0; x < look.width(); ++x) {
-            const QColor c = look.pixelColor(x, y);
-            redNearTheTop = redNearTheTop || (c.red() > 200 && c.green() < 80 && c.blue() < 80);
+    const auto redRows = [&](int from, int to) {
+        int rows = 0;
+        for (int y = from; y < to; ++y) {
+            bool red = false;
+            for (int x = 0; x < look.width(); ++x) {
+                const QColor c = look.pixelColor(x, y);
+                red = red || (c.red() > 200 && c.green() < 80 && c.blue() < 80);
+            }
+            rows += red;
         }
-    }
-    EXPECT_TRUE(redNearTheTop);
+        return rows;
+    };
+    const int pitch = QFontMetrics(label->font()).height();
+    EXPECT_GT(redRows(0, pitch), 0) << "the first line starts at the top";
+    EXPECT_EQ(redRows(pitch, 2 * pitch), 0) << "the empty line between";
+    // the third line's glyphs stand whole above the bottom edge
+    EXPECT_GE(redRows(2 * pitch, look.height()), 9) << "pitch " << pitch;
 }
 
 // Would catch: a thumbnail drawn in its own aspect ratio, or at its own size.
