@@ -22,9 +22,6 @@ sleep "${DORVANE_SCREENSHOT_DELAY:-4}"  # let the page and the pictures paint
 screenshot=$PWD/build/screenshot.png
 import -window root "$screenshot"
 echo "Screenshot of the window: $screenshot"
-xdotool windowfocus --sync "$window" 2>/dev/null || true
-xdotool key Escape
-status=0
-wait "$pid" || status=$?
-echo "Closed with Esc; exit code $status"
-exit "$status"
+close_with_escape "$window" "$pid" 30 || { echo "run: the program did not end after Esc" >&2; exit 1; }
+echo "Closed with Esc; exit code $EXIT_STATUS"
+exit "$EXIT_STATUS"

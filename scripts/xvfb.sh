@@ -33,3 +33,23 @@ wait_for_window() {
   done
   return 1
 }
+
+# wait_for_end PID SECONDS: waits for PID, a child of this shell, and sets
+# EXIT_STATUS; returns 1 when it has not ended by then
+wait_for_end() {
+  local pid=$1 seconds=$2
+  for _ in $(seq $((seconds * 10))); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$pid" 2>/dev/null && return 1
+  EXIT_STATUS=0
+  wait "$pid" || EXIT_STATUS=$?
+}
+
+# close_with_escape WINDOW PID [SECONDS]: Esc to the focused window, then wait_for_end
+close_with_escape() {
+  xdotool windowfocus --sync "$1" 2>/dev/null || true
+  xdotool key Escape
+  wait_for_end "$2" "${3:-30}"
+}

@@ -71,14 +71,7 @@ start_program() {
 
 # wait_for_exit SECONDS: sets EXIT_STATUS to the program's exit status
 wait_for_exit() {
-  local seconds=$1
-  for _ in $(seq $((seconds * 10))); do
-    kill -0 "$APP_PID" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$APP_PID" 2>/dev/null && fail "the program did not end"
-  EXIT_STATUS=0
-  wait "$APP_PID" || EXIT_STATUS=$?
+  wait_for_end "$APP_PID" "$1" || fail "the program did not end"
 }
 
 # click X Y [BUTTON]: a real X click at a point of the window's client area

@@ -8,15 +8,11 @@
 #include "layout/main_window_layout.h"
 #include "platform/qt_browser_pane.h"
 
+#include "gbk_hex.h"
+
 namespace dorvane::test {
 
-std::string Gbk(std::string_view hex) {
-    std::string bytes;
-    for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
-        bytes.push_back(static_cast<char>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16)));
-    }
-    return bytes;
-}
+std::string Gbk(std::string_view hex) { return testing::GbkFromHex(hex); }
 
 std::string Box(int number) {
     return Gbk("CDBCC6ACBFF2") + std::to_string(number);

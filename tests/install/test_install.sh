@@ -138,16 +138,9 @@ echo "$wm_class"
 skin=$home/data/dorvane/drive_c/WINDOWS/system32/drivers/kiss.she
 [ "$(stat -c %s "$skin" 2>/dev/null)" = 13192 ] || fail "no skin file in the user's drive C: folder"
 
-xdotool windowfocus --sync "$window" 2>/dev/null || true
-xdotool key Escape
-for _ in $(seq 300); do
-  kill -0 "$APP_PID" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$APP_PID" 2>/dev/null && fail "the program did not end after Esc"
-status=0
-wait "$APP_PID" || status=$?
+close_with_escape "$window" "$APP_PID" 30 || fail "the program did not end after Esc"
 APP_PID=
+status=$EXIT_STATUS
 [ "$status" = 0 ] || {
   cat "$WORK/program.out" >&2
   fail "exit status $status after Esc"

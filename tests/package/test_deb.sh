@@ -72,16 +72,9 @@ window=$(wait_for_window "$APP_PID" 90) || {
   cat "$WORK/program.out" >&2
   fail "the window did not show"
 }
-xdotool windowfocus --sync "$window" 2>/dev/null || true
-xdotool key Escape
-for _ in $(seq 300); do
-  kill -0 "$APP_PID" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$APP_PID" 2>/dev/null && fail "the program did not end after Esc"
-status=0
-wait "$APP_PID" || status=$?
+close_with_escape "$window" "$APP_PID" 30 || fail "the program did not end after Esc"
 APP_PID=
+status=$EXIT_STATUS
 [ "$status" = 0 ] || {
   cat "$WORK/program.out" >&2
   fail "exit status $status after Esc"

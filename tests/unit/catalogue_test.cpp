@@ -14,16 +14,12 @@
 #include "layout/main_window_layout.h"
 #include "layout/program_values.h"
 
+#include "gbk_hex.h"
+
 namespace dorvane {
 namespace {
 
-std::string Gbk(std::string_view hex) {
-    std::string bytes;
-    for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
-        bytes.push_back(static_cast<char>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16)));
-    }
-    return bytes;
-}
+std::string Gbk(std::string_view hex) { return testing::GbkFromHex(hex); }
 
 const std::string Yijing1 = Gbk("D2E2BEB331");  // 意境1
 const std::string Yijing2 = Gbk("D2E2BEB332");  // 意境2
