@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QList>
+#include <QLoggingCategory>
 #include <QPalette>
 #include <QPointer>
 #include <QResizeEvent>
@@ -127,6 +128,8 @@ void PrepareWebEngineBeforeApplication() {
     const std::string flags =
         ChromiumFlags(qgetenv("QTWEBENGINE_CHROMIUM_FLAGS").toStdString(), ::geteuid() == 0);
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", QByteArray::fromStdString(flags));
+    // the engine reports its GL set-up and flags at every start; users need not see it
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
 }
 
 }  // namespace dorvane
