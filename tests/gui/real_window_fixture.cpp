@@ -35,9 +35,6 @@ const std::string Contact = Gbk("B3ACBCB6B0B4C5A531");
 const std::string Label2 = Gbk("B1EAC7A932");
 
 void RealWindow::SetUp() {
-    ASSERT_TRUE(home_.isValid());
-    qputenv("XDG_DATA_HOME", home_.filePath("data").toUtf8());
-    qputenv("XDG_CACHE_HOME", home_.filePath("cache").toUtf8());
     const MainWindowLayout& layout = TheMainWindowLayout();
     ASSERT_TRUE(platform_->CreateMainWindow(
         layout, StartPlace(layout, platform_->PrimaryScreenSize()), events_));
@@ -52,8 +49,6 @@ void RealWindow::SetUp() {
 void RealWindow::TearDown() {
     platform_.reset();  // the window and its panes go before the engine's profile
     ShutdownWebEngine();
-    qunsetenv("XDG_DATA_HOME");
-    qunsetenv("XDG_CACHE_HOME");
 }
 
 QWidget* RealWindow::Control(const std::string& name) const {

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <QPointer>
-#include <QTemporaryDir>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -49,7 +48,6 @@ class RealWindow : public ::testing::Test {
     // waits until the window has been destroyed
     bool WaitForWindowGone() const;
 
-    QTemporaryDir home_;  // the web profile's files, away from the user's
     RecordingEvents events_;
     std::unique_ptr<QtWindow> platform_ = std::make_unique<QtWindow>();
     QPointer<MainWindowWidget> window_;
