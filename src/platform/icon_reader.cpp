@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <optional>
 
 namespace dorvane {
 namespace {
@@ -51,9 +52,10 @@ QImage ReadPng(std::span<const std::uint8_t> image) {
     return png.isNull() ? QImage() : png.convertToFormat(QImage::Format_ARGB32);
 }
 
-// One pixel's colour (alpha still opaque) from a bitmap row of any supported depth.
-QRgb PixelOf(const Bytes& dib, std::size_t row, std::int32_t x, std::uint16_t depth,
-             std::size_t palette) {
+// One pixel's colour (alpha still opaque) from a bitmap row of any supported
+// depth. An index past the colour table is damage: none.
+std::optional<QRgb> PixelOf(const Bytes& dib, std::size_t row, std::int32_t x, std::uint16_t depth,
+                            std::size_t palette, std::size_t colours) {
     const auto column = static_cast<std::size_t>(x);
     if (depth >= 24) {
         const std::size_t at = row + column * (depth / 8);
@@ -62,6 +64,7 @@ QRgb PixelOf(const Bytes& dib, std::size_t row, std::int32_t x, std::uint16_t de
     const std::size_t bit = column * depth;
     const unsigned shift = 8 - depth - bit % 8;
     const unsigned index = (dib.U8(row + bit / 8) >> shift) & ((1u << depth) - 1);
+    if (index >= colours) return std::nullopt;
     const std::size_t entry = palette + index * 4;
     return qRgb(dib.U8(entry + 2), dib.U8(entry + 1), dib.U8(entry));
 }
@@ -108,11 +111,12 @@ QImage ReadBitmap(std::span<const std::uint8_t> image) {
         const std::size_t maskRow = maskRows + stored * maskStride;
         auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
         for (std::int32_t x = 0; x < width; ++x) {
-            const QRgb colour = PixelOf(dib, row, x, depth, palette);
+            const std::optional<QRgb> colour = PixelOf(dib, row, x, depth, palette, colours);
+            if (!colour) return {};
             const int alpha = depth == 32 ? dib.U8(row + static_cast<std::size_t>(x) * 4 + 3)
                                           : (maskBit(maskRow, x) ? 0 : 255);
             anyAlpha = anyAlpha || alpha != 0;
-            line[x] = qRgba(qRed(colour), qGreen(colour), qBlue(colour), alpha);
+            line[x] = qRgba(qRed(*colour), qGreen(*colour), qBlue(*colour), alpha);
         }
     }
     // A 32-bit image whose alpha bytes are all zero is an old-style one: its

@@ -205,6 +205,12 @@ TEST(IconReader, DamagedFilesGiveNoImage) {
              Put16(f, Image + 14, 8);
              Put32(f, Image + 32, 300);
          }},
+        // the 32-bit pixels' alpha bytes, 255, as indices into a table of one
+        {"a colour index past the colour table",
+         [](Bytes& f) {
+             Put16(f, Image + 14, 8);
+             Put32(f, Image + 32, 1);
+         }},
         {"PNG signature, junk after it",
          [](Bytes& f) {
              const std::uint8_t png[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
