@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# The disk fills up while the program writes its carried files: its run
+# directory is a tmpfs with 64 KiB free beside the executable, its skin
+# file's folder one of 8 KiB. The program still starts, shows its window and
+# no error, and closes with 0, leaving both files cut off where the space
+# ended. With space again, the next start rewrites both whole.
+# Needs to mount tmpfs (root); exits 77 (skipped) where it cannot.
+#
+# usage: tests/faults/test_disk_full.sh path/to/dorvane [path/to/SkinH_EL.dll]
+set -euo pipefail
+source "$(cd "$(dirname "$0")/.." && pwd)/e2e/lib.sh"
+source "$REPO_DIR/tests/soak/soak_lib.sh"
+CARRIED_LIBRARY=${2:-$(dirname "$BUILT_PROGRAM")/../skin/SkinH_EL.dll}
+[ -f "$CARRIED_LIBRARY" ] || fail "no carried library at $CARRIED_LIBRARY"
+
+SKIN_DIR=$XDG_DATA_HOME/dorvane/drive_c/WINDOWS/system32/drivers
+MOUNTS=()
+# the program and its helpers keep the run directory busy: they go first
+unmount_all() {
+  local m pid
+  for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for _ in $(seq 50); do
+    [ -z "$(our_processes)" ] && break
+    sleep 0.1
+  done
+  for m in "${MOUNTS[@]}"; do umount "$m" 2>/dev/null || umount -l "$m" || true; done
+}
+trap 'unmount_all; cleanup' EXIT
+mark_our_processes
+
+# mount_small DIR BYTES: a tmpfs of BYTES (a multiple of the page size) at DIR
+mount_small() {
+  mkdir -p "$1"
+  if ! mount -t tmpfs -o "size=$2,mode=755" tmpfs "$1" 2>/dev/null; then
+    echo "SKIP: cannot mount tmpfs here (needs root)"
+    exit 77
+  fi
+  MOUNTS+=("$1")
+}
+
+page=$(getconf PAGESIZE)
+program_pages=$((($(stat -c %s "$BUILT_PROGRAM") + page - 1) / page))
+mount_small "$RUN_DIR" $(((program_pages * page) + 64 * 1024))
+cp "$BUILT_PROGRAM" "$PROGRAM"
+mount_small "$SKIN_DIR" $((8 * 1024))
+
+start_xvfb
+start_tray_host
+start_proxy
+library=$RUN_DIR/SkinH_EL.dll
+skin=$SKIN_DIR/kiss.she
+
+# the full disk: both writes stop short, and nothing says so
+start_program
+# the window shows only after the skin call: no fatal stop on the way; and no box
+sleep 1
+for window in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null); do
+  [ "$(xdotool getwindowname "$window")" = 错误 ] && fail "an error box shows"
+done
+[ "$(stat -c %s "$library")" = 65536 ] || fail "library is $(stat -c %s "$library") bytes on the full disk"
+[ "$(stat -c %s "$skin")" = 8192 ] || fail "skin file is $(stat -c %s "$skin") bytes on the full disk"
+cmp -s -n 65536 "$library" "$CARRIED_LIBRARY" || fail "the cut-off library is not the carried one's beginning"
+cmp -s -n 8192 "$skin" "$REPO_DIR/assets/kiss.she" || fail "the cut-off skin file is not the carried one's beginning"
+xdotool key Escape
+wait_for_exit 30
+[ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS with the disks full"
+
+# space again: the next start rewrites both whole
+mount -o remount,size=16m "$RUN_DIR"
+mount -o remount,size=1m "$SKIN_DIR"
+start_program
+check_whole "$library" "$CARRIED_LIBRARY" 88576
+check_whole "$skin" "$REPO_DIR/assets/kiss.she" 13192
+xdotool key Escape
+wait_for_exit 30
+[ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS after the disks had space again"
+echo "disk full: ok, silent, both files whole at the next start"

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Soak: start the program and close it with Esc, again and again (100 times,
+# or $SOAK_RUNS), under Xvfb with a tray host. Every run must show its window
+# and tray icon and exit with status 0. Afterwards no process of ours is left
+# (the program, QtWebEngineProcess), no tray icon, no lock on either carried
+# file, and both files are whole: their sizes and bytes are the carried ones.
+#
+# usage: tests/soak/start_close.sh path/to/dorvane [path/to/SkinH_EL.dll]
+set -euo pipefail
+source "$(cd "$(dirname "$0")/.." && pwd)/e2e/lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/soak_lib.sh"
+CARRIED_LIBRARY=${2:-$(dirname "$BUILT_PROGRAM")/../skin/SkinH_EL.dll}
+[ -f "$CARRIED_LIBRARY" ] || fail "no carried library at $CARRIED_LIBRARY"
+RUNS=${SOAK_RUNS:-100}
+
+start_xvfb
+start_tray_host
+start_long_proxy
+mark_our_processes
+
+library=$RUN_DIR/SkinH_EL.dll
+skin=$XDG_DATA_HOME/dorvane/drive_c/WINDOWS/system32/drivers/kiss.she
+started=$(date +%s)
+for run in $(seq "$RUNS"); do
+  start_program
+  wait_for_tray_icons 1 10 || fail "run $run: $(tray_icon_count) tray icons while the window shows"
+  xdotool key Escape
+  wait_for_exit 30
+  [ "$EXIT_STATUS" = 0 ] || fail "run $run: exit status $EXIT_STATUS"
+  ((run % 10)) || echo "$run runs, $(($(date +%s) - started)) s"
+done
+
+# the engine's helpers end a moment after the program
+for _ in $(seq 100); do
+  [ -z "$(our_processes)" ] && break
+  sleep 0.1
+done
+left=$(our_processes)
+[ -z "$left" ] || fail "processes left after $RUNS runs: $left"
+wait_for_tray_icons 0 5 || fail "$(tray_icon_count) tray icons left"
+locks=$(locks_on "$library" "$skin")
+[ -z "$locks" ] || fail "locks left: $locks"
+check_whole "$library" "$CARRIED_LIBRARY" 88576
+check_whole "$skin" "$REPO_DIR/assets/kiss.she" 13192
+echo "start and close x $RUNS: ok, every exit 0, nothing left, both files whole ($(($(date +%s) - started)) s)"
