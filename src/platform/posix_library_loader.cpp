@@ -8,7 +8,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "platform/gbk.h"
 #include "platform/windows_paths.h"
@@ -47,11 +49,38 @@ bool LockShared(int fd) {
     return result == 0;
 }
 
-// Opened, checked and locked; -1 when the file may not be loaded.
+// A library cut short (a write that met a full disk) maps all the same, and
+// the loader's first touch of a page past the file's end kills the process
+// with SIGBUS: every loaded segment must lie inside the file. Any other
+// damage is dlopen's to refuse, which it does without harm.
+bool SegmentsInsideFile(int fd) {
+    struct stat info {};
+    ElfW(Ehdr) header{};
+    if (::fstat(fd, &info) != 0) return false;
+    if (::pread(fd, &header, sizeof header, 0) != sizeof header ||
+        std::memcmp(header.e_ident, ELFMAG, SELFMAG) != 0 ||
+        header.e_phentsize != sizeof(ElfW(Phdr))) {
+        return true;
+    }
+    const auto size = static_cast<std::uint64_t>(info.st_size);
+    for (unsigned i = 0; i < header.e_phnum; ++i) {
+        ElfW(Phdr) segment{};
+        const auto at = static_cast<off_t>(header.e_phoff + i * sizeof segment);
+        if (::pread(fd, &segment, sizeof segment, at) != sizeof segment) return false;
+        if (segment.p_type == PT_LOAD &&
+            (segment.p_offset > size || segment.p_filesz > size - segment.p_offset)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Opened, checked and locked; -1 when the file may not be loaded. The
+// segments are checked under the lock, once no writer is busy with the file.
 int OpenTrusted(const char* path) {
     const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
     if (fd < 0) return -1;
-    if (!Trustworthy(fd) || !LockShared(fd)) {
+    if (!Trustworthy(fd) || !LockShared(fd) || !SegmentsInsideFile(fd)) {
         ::close(fd);
         return -1;
     }
@@ -72,10 +101,38 @@ LoadedLibrary* LoadFile(const std::string& path) {
     return new LoadedLibrary{object, fd};
 }
 
+// The file the loader's search would take for a bare name from the folders
+// it looks in before its cache (LD_LIBRARY_PATH, the executable's RUNPATH);
+// empty when none of them holds one.
+std::string SearchedFile(const std::string& name) {
+    void* program = ::dlopen(nullptr, RTLD_NOW);
+    std::string found;
+    Dl_serinfo counts{};
+    if (program && ::dlinfo(program, RTLD_DI_SERINFOSIZE, &counts) == 0) {
+        std::vector<std::uint64_t> storage(counts.dls_size / sizeof(std::uint64_t) + 1);
+        auto* info = reinterpret_cast<Dl_serinfo*>(storage.data());
+        *info = counts;
+        if (::dlinfo(program, RTLD_DI_SERINFO, info) == 0) {
+            for (unsigned i = 0; i < info->dls_cnt && found.empty(); ++i) {
+                const std::string file = std::string(info->dls_serpath[i].dls_name) + "/" + name;
+                if (::access(file.c_str(), F_OK) == 0) found = file;
+            }
+        }
+    }
+    if (program) ::dlclose(program);
+    return found;
+}
+
 // The loader's search finds the file, so it is checked once loaded: its
 // constructors have run by then, but nothing of it is called and it is
-// unloaded again when refused.
+// unloaded again when refused. A file in one of the searched folders is
+// checked before too, since a cut-off one would not survive its mapping.
 LoadedLibrary* LoadByName(const std::string& name) {
+    if (const std::string file = SearchedFile(name); !file.empty()) {
+        const int fd = OpenTrusted(file.c_str());
+        if (fd < 0) return nullptr;
+        ::close(fd);
+    }
     void* object = OpenObject(name.c_str());
     if (!object) return nullptr;
     link_map* map = nullptr;

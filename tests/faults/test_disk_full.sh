@@ -3,7 +3,10 @@
 # directory is a tmpfs with 64 KiB free beside the executable, its skin
 # file's folder one of 8 KiB. The program still starts, shows its window and
 # no error, and closes with 0, leaving both files cut off where the space
-# ended. With space again, the next start rewrites both whole.
+# ended (the library's loadable part fits in 64 KiB, the rest is padding).
+# With space again, the next start rewrites both whole. With only 16 KiB
+# free, the cut-off library cannot be loaded: the fatal stop's box and exit
+# status 255, never a crash in the loader.
 # Needs to mount tmpfs (root); exits 77 (skipped) where it cannot.
 #
 # usage: tests/faults/test_disk_full.sh path/to/dorvane [path/to/SkinH_EL.dll]
@@ -74,4 +77,26 @@ check_whole "$skin" "$REPO_DIR/assets/kiss.she" 13192
 xdotool key Escape
 wait_for_exit 30
 [ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS after the disks had space again"
-echo "disk full: ok, silent, both files whole at the next start"
+
+# Less room than the library's loadable part: what is left of it cannot be
+# loaded, which is the fatal stop (its box, then 255), not a crash.
+rm -f "$library"
+mount -o remount,size=$(((program_pages * page) + 16 * 1024)) "$RUN_DIR"
+"$PROGRAM" >>"$WORK/program.out" 2>&1 &
+APP_PID=$!
+PIDS+=("$APP_PID")
+box=
+for _ in $(seq 600); do
+  for window in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null); do
+    [ "$(xdotool getwindowname "$window")" = 错误 ] && box=$window
+  done
+  [ -n "$box" ] && break
+  kill -0 "$APP_PID" 2>/dev/null || break
+  sleep 0.1
+done
+[ -n "$box" ] || { wait_for_exit 5; fail "no error box for a cut-off library (exit status $EXIT_STATUS)"; }
+[ "$(stat -c %s "$library")" = 16384 ] || fail "library is $(stat -c %s "$library") bytes on the fuller disk"
+xdotool windowfocus --sync "$box" key Return
+wait_for_exit 30
+[ "$EXIT_STATUS" = 255 ] || fail "exit status $EXIT_STATUS after the error box"
+echo "disk full: ok, silent, both files whole at the next start; a library cut before its end is the fatal stop"

@@ -120,6 +120,24 @@ TEST_F(PosixLibraryLoaderTest, RefusesWhatMayNotBeLoaded) {
     EXPECT_EQ(::dlopen(UnsafeProbeName, RTLD_NOW | RTLD_NOLOAD), nullptr);
 }
 
+// A library cut short by a full disk comes back as cannot-load, by path and
+// by a bare name that the search finds in the tests' RUNPATH. Catches a
+// loader that maps it: the first touch past the file's end is a SIGBUS.
+TEST_F(PosixLibraryLoaderTest, RefusesALibraryCutShort) {
+    std::filesystem::resize_file(library_, 4096);
+    EXPECT_EQ(loader_.Load(ZPath(library_)), nullptr);
+
+    constexpr const char* CutName = "libdorvane_cut_probe.so";
+    const std::filesystem::path searched =
+        std::filesystem::path(DORVANE_LOADER_PROBE).parent_path() / CutName;
+    std::filesystem::copy_file(library_, searched,
+                               std::filesystem::copy_options::overwrite_existing);
+    LibraryHandle byName = loader_.Load(CutName);
+    std::filesystem::remove(searched);
+    EXPECT_EQ(byName, nullptr);
+    if (byName) loader_.Unload(byName);
+}
+
 // The file stays share-locked exactly while some handle to it is loaded, so
 // a second copy of the program cannot overwrite it. Catches a lock dropped
 // too early, one never released, and one handle's unload releasing another's.
