@@ -16,19 +16,21 @@ QRect ThumbnailBox::Inside() const {
     return border_ ? rect().adjusted(1, 1, -1, -1) : rect();
 }
 
-const QPixmap& ThumbnailBox::ScaledPicture(QSize devicePixels, qreal ratio) {
-    if (!decoded_) {
-        // full size: libjpeg-turbo's SIMD full-size decode beats its DCT
-        // scaling to these boxes (bench/thumbnails_bench.cpp)
-        picture_ = DecodeJpeg(jpeg_);
+const QImage& ThumbnailBox::Picture(QSize devicePixels, qreal ratio) {
+    if (!undecodable_ && picture_.size() != devicePixels) {
+        // Only the drawn pixels are kept; a new size (another screen's pixel
+        // ratio) decodes again. Full size, then a smooth scale: libjpeg-turbo's
+        // SIMD full-size decode beats its DCT scaling to these boxes
+        // (bench/thumbnails_bench.cpp).
+        const QImage full = DecodeJpeg(jpeg_);
         decoded_ = true;
+        undecodable_ = full.isNull();
+        picture_ = undecodable_ ? QImage()
+                                : full.scaled(devicePixels, Qt::IgnoreAspectRatio,
+                                              Qt::SmoothTransformation);
+        picture_.setDevicePixelRatio(ratio);
     }
-    if (!picture_.isNull() && scaled_.size() != devicePixels) {
-        scaled_ = QPixmap::fromImage(
-            picture_.scaled(devicePixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-        scaled_.setDevicePixelRatio(ratio);
-    }
-    return scaled_;
+    return picture_;
 }
 
 void ThumbnailBox::paintEvent(QPaintEvent*) {
@@ -42,8 +44,8 @@ void ThumbnailBox::paintEvent(QPaintEvent*) {
     if (inside.isEmpty()) return;
     const qreal ratio = devicePixelRatioF();
     const QSize devicePixels(qRound(inside.width() * ratio), qRound(inside.height() * ratio));
-    const QPixmap& picture = ScaledPicture(devicePixels, ratio);
-    if (!picture.isNull()) painter.drawPixmap(inside.topLeft(), picture);
+    const QImage& picture = Picture(devicePixels, ratio);
+    if (!picture.isNull()) painter.drawImage(inside.topLeft(), picture);
 }
 
 void ThumbnailBox::mousePressEvent(QMouseEvent* event) {

@@ -2,13 +2,13 @@
 // stretched to fill the inside whatever its aspect ratio, on the 3-D face
 // colour. The picture is decoded the first time the box is painted, so the
 // boxes of hidden panels cost nothing at start, and scaled smoothly from its
-// full size for the screen's pixel ratio, so it stays sharp. pressed() comes
+// full size for the screen's pixel ratio, so it stays sharp; only that
+// scaled copy is kept. pressed() comes
 // when the left button goes down on it; the second press of a double click
 // does nothing.
 #pragma once
 
 #include <QImage>
-#include <QPixmap>
 #include <QWidget>
 #include <cstdint>
 #include <span>
@@ -31,13 +31,13 @@ class ThumbnailBox : public QWidget {
 
   private:
     QRect Inside() const;
-    const QPixmap& ScaledPicture(QSize devicePixels, qreal ratio);
+    const QImage& Picture(QSize devicePixels, qreal ratio);
 
     std::span<const std::uint8_t> jpeg_;
     bool border_;
     bool decoded_ = false;
-    QImage picture_;
-    QPixmap scaled_;
+    bool undecodable_ = false;
+    QImage picture_;  // at the size drawn, in device pixels
 };
 
 }  // namespace dorvane
