@@ -27,18 +27,34 @@ mark_our_processes() {
   export DORVANE_RUN_TAG=$WORK
 }
 
-# "pid:name" of every live process of ours, space-separated
+# "pid:name" of every live process of ours: tagged and running the program's
+# file or the web engine's helper, whatever it calls itself (a child the
+# program forked and that never reached its exec keeps the program's file)
 our_processes() {
+  local environ pid exe found=()
+  for environ in /proc/[0-9]*/environ; do
+    pid=${environ#/proc/}
+    pid=${pid%/environ}
+    { tr '\0' '\n' <"$environ"; } 2>/dev/null | grep -qxF "DORVANE_RUN_TAG=$WORK" || continue
+    exe=$(readlink "/proc/$pid/exe" 2>/dev/null) || continue
+    case ${exe% (deleted)} in
+      "$PROGRAM" | */QtWebEngineProcess) found+=("$pid:$(cat "/proc/$pid/comm" 2>/dev/null)") ;;
+    esac
+  done
+  echo "${found[*]:-}"
+}
+
+# "pid:name" of the session bus that libdbus starts for the program where
+# none runs (dbus-launch --autolaunch); it lives as long as the display
+autolaunched_bus() {
   local environ pid found=()
   for environ in /proc/[0-9]*/environ; do
     pid=${environ#/proc/}
     pid=${pid%/environ}
-    [ "$pid" = $$ ] && continue
-    if { tr '\0' '\n' <"$environ"; } 2>/dev/null | grep -qxF "DORVANE_RUN_TAG=$WORK"; then
-      case $(cat "/proc/$pid/comm" 2>/dev/null) in
-        dorvane | QtWebEngineProc*) found+=("$pid:$(cat "/proc/$pid/comm" 2>/dev/null)") ;;
-      esac
-    fi
+    { tr '\0' '\n' <"$environ"; } 2>/dev/null | grep -qxF "DORVANE_RUN_TAG=$WORK" || continue
+    case $(cat "/proc/$pid/comm" 2>/dev/null) in
+      dbus-launch | dbus-daemon) found+=("$pid:$(cat "/proc/$pid/comm")") ;;
+    esac
   done
   echo "${found[*]:-}"
 }
