@@ -21,15 +21,12 @@ namespace {
 
 std::string Gbk(std::string_view hex) { return testing::GbkFromHex(hex); }
 
-const std::string Yijing1 = Gbk("D2E2BEB331");  // 意境1
-const std::string Yijing2 = Gbk("D2E2BEB332");  // 意境2
-const std::string Yijing3 = Gbk("D2E2BEB333");  // 意境3
-const std::string Egao = Gbk("B6F1B8E3");       // 恶搞
-const std::string Keai = Gbk("BFC9B0AE");       // 可爱
-
-std::string Box(int number) {
-    return Gbk("CDBCC6ACBFF2") + std::to_string(number);
-}  // 图片框n
+using testing::Box;
+using testing::Egao;
+using testing::Keai;
+using testing::Yijing1;
+using testing::Yijing2;
+using testing::Yijing3;
 
 const std::string AddressPrefix = "http://show.qq.com/p/f?t=13&i=";
 

@@ -18,11 +18,12 @@ namespace {
 
 std::string Gbk(std::string_view hex) { return testing::GbkFromHex(hex); }
 
-const std::string Yijing1 = Gbk("D2E2BEB331");                   // 意境1
-const std::string Yijing2 = Gbk("D2E2BEB332");                   // 意境2
-const std::string Yijing3 = Gbk("D2E2BEB333");                   // 意境3
-const std::string Egao = Gbk("B6F1B8E3");                        // 恶搞
-const std::string Keai = Gbk("BFC9B0AE");                        // 可爱
+using testing::Box;
+using testing::Egao;
+using testing::Keai;
+using testing::Yijing1;
+using testing::Yijing2;
+using testing::Yijing3;
 const std::string Group1 = Gbk("B7D6D7E9BFF231");                // 分组框1
 const std::string Group2 = Gbk("B7D6D7E9BFF232");                // 分组框2
 const std::string Group4 = Gbk("B7D6D7E9BFF234");                // 分组框4
@@ -31,9 +32,6 @@ const std::string Browser2 = Gbk("B3ACCEC4B1BEE4AFC0C0BFF232");  // 超文本浏
 const std::string Contact = Gbk("B3ACBCB6B0B4C5A531");           // 超级按钮1
 const std::string Label2 = Gbk("B1EAC7A932");                    // 标签2
 
-std::string Box(int number) {
-    return Gbk("CDBCC6ACBFF2") + std::to_string(number);
-}  // 图片框n
 std::string Button(int number) {
     return Gbk("B0B4C5A5") + std::to_string(number);
 }  // 按钮n
