@@ -159,7 +159,7 @@ TEST_F(WindowsPathsTest, PathsWithoutADriveAreOnTheCurrentDrive) {
 }
 
 // Catches a drive other than C: and Z: quietly mapped somewhere, and UNC or
-// malformed drive specs taken for files.
+// malformed drive prefixes taken for files.
 TEST_F(WindowsPathsTest, UnknownDrivesMapToNothing) {
     const char* cases[] = {
         "D:\\app.exe", "d:\\SkinH_EL.dll", "A:", "Q:relative",
