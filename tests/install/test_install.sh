@@ -115,7 +115,7 @@ start_xvfb
 trap cleanup EXIT
 # a clean environment but for a sanitized build's options
 sanitizer_options=()
-for name in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
+for name in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS DBUS_SESSION_BUS_ADDRESS; do
   [ -n "${!name:-}" ] && sanitizer_options+=("$name=${!name}")
 done
 # a dead proxy: the home page fails at once instead of reaching the network
