@@ -15,6 +15,8 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick python3 dbus-x11 trayer util-linux
   # the Debian package (cpack's dependency scan) and the install tests' validators
   dpkg-dev file desktop-file-utils appstream
+  # the fuzz targets: clang and its libFuzzer and sanitizer runtimes
+  clang libclang-rt-14-dev
 )
 
 missing=()
