@@ -4,13 +4,13 @@
 // corpus, so the case stays what the fuzzer found.
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QImage>
 #include <QPixmap>
 #include <QSystemTrayIcon>
 #include <cstdint>
 #include <vector>
 
+#include "file_bytes.h"
 #include "platform/icon_reader.h"
 #include "platform/thumbnail_box.h"
 #include "real_window_fixture.h"
@@ -21,22 +21,15 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes ReadFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) ADD_FAILURE() << path.toStdString();
-    const QByteArray data = file.readAll();
-    return Bytes(data.begin(), data.end());
-}
-
 Bytes FuzzSeed(const char* target, const char* name) {
-    return ReadFile(QStringLiteral(DORVANE_FUZZ_CORPUS_DIR "/%1/%2").arg(target, name));
+    return testing::FileBytes(QStringLiteral(DORVANE_FUZZ_CORPUS_DIR "/%1/%2").arg(target, name));
 }
 
 // Would catch: a box that paints garbage, a grey half picture or nothing at
 // all (not even its face and border) when its bytes give no picture, or that
 // tries to decode again at every paint.
 TEST(BadThumbnail, BytesThatGiveNoPictureShowAnEmptyBox) {
-    const Bytes good = ReadFile(QStringLiteral(DORVANE_ASSETS_DIR "/thumbnails/box01.jpg"));
+    const Bytes good = testing::AssetBytes("thumbnails/box01.jpg");
     struct Case {
         const char* name;
         Bytes jpeg;

@@ -3,8 +3,7 @@
 // bytes give no picture.
 #include <gtest/gtest.h>
 
-#include <QFile>
-
+#include "file_bytes.h"
 #include "platform/still_picture.h"
 #include "platform/thumbnail_box.h"
 #include "platform/wrapping_push_button.h"
@@ -12,12 +11,7 @@
 namespace dorvane {
 namespace {
 
-std::vector<std::uint8_t> AssetBytes(const char* name) {
-    QFile file(QStringLiteral(DORVANE_ASSETS_DIR "/") + QLatin1String(name));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
-    const QByteArray data = file.readAll();
-    return {data.begin(), data.end()};
-}
+using testing::AssetBytes;
 
 // rows of `image` holding a pixel much darker than the button's face
 std::vector<bool> InkedRows(const QImage& image, QRect area) {

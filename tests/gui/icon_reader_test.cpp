@@ -7,11 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
-#include <QFile>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "file_bytes.h"
 
 namespace dorvane {
 namespace {
@@ -247,10 +248,7 @@ TEST(IconReader, ChoosesTheImageForASize) {
 // Would catch: the program's icon not read whole, or the tray given another
 // image than its 16 x 16 one.
 TEST(IconReader, ReadsTheProgramsIconFile) {
-    QFile file(QStringLiteral(DORVANE_ASSETS_DIR "/dorvane.ico"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray data = file.readAll();
-    const Bytes bytes(data.begin(), data.end());
+    const Bytes bytes = testing::AssetBytes("dorvane.ico");
     EXPECT_EQ(bytes.size(), 99678u);
     const std::vector<QImage> images = ReadIconImages(bytes);
     std::vector<int> sides;
