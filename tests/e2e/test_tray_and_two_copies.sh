@@ -19,7 +19,7 @@ before=$(visible_windows "$first" | wc -l)
 more_windows() { [ "$(visible_windows "$first" | wc -l)" -gt "$before" ]; }
 eval "$(xdotool getwindowgeometry --shell "$icon")"
 xdotool mousemove --sync $((X + 8)) $((Y + 8))
-wait_until 4 more_windows || fail "no tip on hover"
+wait_until 10 more_windows || fail "no tip on hover"
 import -window root "$WORK/tray-tip.png"
 xdotool mousemove 10 400
 # clicks on the icon do nothing: still one window, still running

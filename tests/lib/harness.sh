@@ -26,7 +26,8 @@
 HARNESS_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 REPO_DIR=$(cd "$HARNESS_DIR/../.." && pwd)
 
-# ---- waits
+# ---- waits. Their bounds are generous: on a loaded machine even a helper's
+# start takes seconds, and a bound costs time only when something is wrong.
 
 # wait_until SECONDS COMMAND...: runs COMMAND until it succeeds, every
 # WAIT_STEP seconds (0.1; 0 spins); fails once SECONDS have passed without
@@ -93,7 +94,7 @@ _region_differs() {
 # GEOMETRY (WxH+X+Y in the window) holds a picture, not one flat colour, and
 # two captures in a row agree on it: the first paint is over
 capture_when_drawn() {
-  local last=""
+  local last=""  # the previous look's, which _drawn_and_still keeps here
   wait_until "$4" _drawn_and_still "$1" "$2" "$3"
 }
 _drawn_and_still() {
@@ -117,7 +118,7 @@ start_xvfb() {
     Xvfb ":$n" -screen 0 "${XVFB_SCREEN:-1280x800x24}" -nolisten tcp >/dev/null 2>&1 &
     XVFB_PID=$!
     export DISPLAY=":$n"
-    wait_until 5 _display_answers && return 0
+    wait_until 30 _display_answers && return 0
     echo "Xvfb did not answer on :$n" >&2
     return 1
   done
@@ -183,7 +184,7 @@ start_proxy() {
   python3 "$HARNESS_DIR/logging_proxy.py" --log "$PROXY_LOG" --port-file "$WORK/port" \
     --lifetime "${1:-170}" &
   PIDS+=($!)
-  wait_until 5 test -s "$WORK/port" || fail "the proxy did not start"
+  wait_until 30 test -s "$WORK/port" || fail "the proxy did not start"
   export QTWEBENGINE_CHROMIUM_FLAGS="--proxy-server=http://127.0.0.1:$(cat "$WORK/port") --proxy-bypass-list=<-loopback>"
 }
 
@@ -192,7 +193,7 @@ start_tray_host() {
   trayer --edge top --align right --widthtype request --height 24 --transparent false \
     --SetDockType false --SetPartialStrut false >"$WORK/trayer.log" 2>&1 &
   PIDS+=($!)
-  wait_until 5 _tray_panel_shows || fail "the tray host did not start"
+  wait_until 30 _tray_panel_shows || fail "the tray host did not start"
 }
 _tray_panel_shows() { [ -n "$(tray_panel)" ]; }
 
