@@ -178,6 +178,8 @@ bool IsCard(const QWidget* widget) {
            !InMessageBox(label);
 }
 
+bool IsTip(const QWidget* widget) { return widget != nullptr && widget->inherits("QTipLabel"); }
+
 bool IsFlatButton(const QWidget* widget) {
     const auto* button = qobject_cast<const QPushButton*>(widget);
     return button != nullptr && button->isFlat();
@@ -192,16 +194,12 @@ QRect ButtonContents(const QRect& r) { return r.adjusted(1, 1, -1, -1); }
 const char* const SavedProperty = "_dorvane_skin_saved";
 enum SavedFlag { HadOwnPalette = 1, HadStyledBackground = 2 };
 
+// The caption pill stands at the left, whatever the box's alignment: the
+// look has always put it there.
 QRect CaptionRect(const QStyleOptionGroupBox& box) {
     const QSize text(box.fontMetrics.horizontalAdvance(box.text), box.fontMetrics.height());
     const QSize size(text.width() + 2 * CaptionPadding + 2 + CaptionSlack, text.height() + 2);
-    int left = box.rect.left() + CaptionIndent;
-    if (box.textAlignment & Qt::AlignHCenter) {
-        left = box.rect.left() + (box.rect.width() - size.width()) / 2 + CaptionIndent;
-    } else if (box.textAlignment & Qt::AlignRight) {
-        left = box.rect.right() + 1 - CaptionIndent - size.width();
-    }
-    return QRect(QPoint(left, box.rect.top()), size);
+    return QRect(QPoint(box.rect.left() + CaptionIndent, box.rect.top()), size);
 }
 
 }  // namespace
@@ -219,7 +217,8 @@ void SkinStyle::polish(QWidget* widget) {
     const bool cutOff = !widget->isWindow() && parent != nullptr &&
                         parent->testAttribute(Qt::WA_SetPalette) &&
                         !widget->testAttribute(Qt::WA_SetPalette);
-    if (!card && !flat && !cutOff) return;
+    const bool tip = IsTip(widget);
+    if (!card && !flat && !cutOff && !tip) return;
 
     if (!widget->property(SavedProperty).isValid()) {
         const int flags = (widget->testAttribute(Qt::WA_SetPalette) ? HadOwnPalette : 0) |
@@ -227,13 +226,15 @@ void SkinStyle::polish(QWidget* widget) {
         widget->setProperty(SavedProperty, QVariantList{widget->palette(), flags});
     }
     QPalette palette = cutOff ? QApplication::palette(widget) : widget->palette();
-    if (card) {
-        // the label fills itself with its Button colour, then asks for its card
+    if (card || tip) {
+        // the label fills itself with its Button colour, then asks for its
+        // card; a tip's window shows its Window colour at the pill's corners
+        const QColor background = (card ? CardLook() : TipLook()).background.color();
         for (QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window,
                                          widget->backgroundRole()}) {
-            palette.setColor(role, QColor::fromRgba(CardBackground));
+            palette.setColor(role, background);
         }
-        widget->setAttribute(Qt::WA_StyledBackground, true);
+        widget->setAttribute(Qt::WA_StyledBackground, true);  // drawn under the text, too
     }
     if (flat) {
         // the pill is the button's panel and border: its own fill and frame go
@@ -260,8 +261,8 @@ void SkinStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opti
                               QPainter* painter, const QWidget* widget) const {
     switch (element) {
     case PE_Widget:
-        if (IsCard(widget)) {
-            DrawBox(painter, option->rect, CardLook());
+        if (IsCard(widget) || IsTip(widget)) {
+            DrawBox(painter, option->rect, IsTip(widget) ? TipLook() : CardLook());
             return;
         }
         break;
@@ -272,7 +273,7 @@ void SkinStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opti
         DrawBox(painter, option->rect, TipLook());
         return;
     case PE_FrameFocusRect:
-        if (qobject_cast<const QToolButton*>(widget) != nullptr || IsFlatButton(widget)) return;
+        if (qobject_cast<const QToolButton*>(widget) != nullptr) return;
         break;
     default:
         break;
@@ -293,15 +294,35 @@ void SkinStyle::drawControl(ControlElement element, const QStyleOption* option,
         QStyleOptionButton label(*button);
         label.rect = proxy()->subElementRect(SE_PushButtonContents, button, widget);
         proxy()->drawControl(CE_PushButtonLabel, &label, painter, widget);
-        if ((button->state & State_HasFocus) && !IsPill(*button)) {
+        if (button->state & State_HasFocus) {
             QStyleOptionFocusRect focus;
             focus.QStyleOption::operator=(*button);
             focus.rect = proxy()->subElementRect(SE_PushButtonFocusRect, button, widget);
+            if (IsPill(*button)) {
+                // polish cleared a flat button's Highlight; the focus frame is drawn in it
+                focus.palette.setBrush(QPalette::Highlight,
+                                       QApplication::palette(widget).brush(QPalette::Highlight));
+            }
             proxy()->drawPrimitive(PE_FrameFocusRect, &focus, painter, widget);
         }
         return;
     }
+    if (button != nullptr && element == CE_PushButtonLabel && !(button->state & State_Enabled)) {
+        // the disabled colour follows the state, whatever group the palette is in
+        QStyleOptionButton label(*button);
+        label.palette.setCurrentColorGroup(QPalette::Disabled);
+        QProxyStyle::drawControl(element, &label, painter, widget);
+        return;
+    }
     QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+QSize SkinStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
+                                  const QSize& contents, const QWidget* widget) const {
+    // A button is its contents in a one-pixel border, with no padding and no
+    // least width: captions wrap inside the window's 96 x 24 type buttons.
+    if (type == CT_PushButton || type == CT_ToolButton) return contents + QSize(2, 2);
+    return QProxyStyle::sizeFromContents(type, option, contents, widget);
 }
 
 void SkinStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,

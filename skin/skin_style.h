@@ -33,6 +33,8 @@ class SkinStyle : public QProxyStyle {
                          const QWidget* widget) const override;
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option,
                          SubControl subControl, const QWidget* widget) const override;
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& contents,
+                           const QWidget* widget) const override;
 };
 
 }  // namespace dorvane::skin
