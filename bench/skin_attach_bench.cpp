@@ -15,7 +15,6 @@
 // usage: skin_attach_bench [benchmark flags]
 // env:   DORVANE_SKIN_LIBRARY another build of the engine to measure (default: this build's)
 #include <benchmark/benchmark.h>
-
 #include <dlfcn.h>
 #include <stdlib.h>
 #include <time.h>
@@ -27,7 +26,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStyleFactory>
-
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -69,14 +67,14 @@ std::unique_ptr<QWidget> ProgramLikeWindow() {
     window->setFixedSize(984, 624);
     auto* types = Group(window.get(), "选择类型", {656, 0, 328, 104}, true);
     const char* captions[] = {"意境Q秀背景(1)", "意境Q秀背景(2)", "意境Q秀背景(3)",
-                              "免费恶搞QQ秀", "免费可爱QQ秀", "全屏QQ秀非免费"};
+                              "免费恶搞QQ秀",   "免费可爱QQ秀",   "全屏QQ秀非免费"};
     for (int i = 0; i < 6; ++i) {
         auto* button = new QPushButton(QString::fromUtf8(captions[i]), types);
         button->setGeometry(8 + 104 * (i % 3), 24 + 40 * (i / 3), 96, 24);
     }
     for (int panel = 0; panel < 5; ++panel) {
-        auto* group = Group(window.get(), "点击下面QQ秀图片即可免费试穿", {656, 104, 328, 448},
-                            panel == 0);
+        auto* group =
+            Group(window.get(), "点击下面QQ秀图片即可免费试穿", {656, 104, 328, 448}, panel == 0);
         for (int i = 0; i < 12; ++i) {
             (new Box(group))->setGeometry(8 + 80 * (i % 4), 16 + 144 * (i / 4), 72, 136);
         }
@@ -154,8 +152,9 @@ int main(int argc, char** argv) {
     char pattern[] = "/tmp/dorvane_skin_bench_XXXXXX";
     if (mkdtemp(pattern) == nullptr) return 1;
     setenv("XDG_DATA_HOME", pattern, 1);
-    std::filesystem::copy_file(std::string(DORVANE_ASSETS_DIR) + "/kiss.she",
-                               dorvane::paths::DriveCFolder() + "/WINDOWS/system32/drivers/kiss.she");
+    std::filesystem::copy_file(
+        std::string(DORVANE_ASSETS_DIR) + "/kiss.she",
+        dorvane::paths::DriveCFolder() + "/WINDOWS/system32/drivers/kiss.she");
 
     int status = 0;
     {
@@ -163,7 +162,8 @@ int main(int argc, char** argv) {
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         const char* path = getenv("DORVANE_SKIN_LIBRARY");
         void* engine = dlopen(path != nullptr ? path : DORVANE_SKIN_LIBRARY, RTLD_NOW | RTLD_LOCAL);
-        attach = engine ? reinterpret_cast<AttachFunction>(dlsym(engine, "SkinH_AttachEx")) : nullptr;
+        attach =
+            engine ? reinterpret_cast<AttachFunction>(dlsym(engine, "SkinH_AttachEx")) : nullptr;
         if (attach == nullptr) {
             std::fprintf(stderr, "skin_attach_bench: cannot load the engine: %s\n", dlerror());
             status = 1;

@@ -11,7 +11,6 @@
 #include <QStyleOption>
 #include <QToolButton>
 #include <QVariant>
-
 #include <initializer_list>
 #include <utility>
 
@@ -84,9 +83,13 @@ Look CaptionLook() {
     return {Gradient(false, {{0, 0xffffe4f1}, {1, 0xffece2ff}}), QColor(0xe2b0d2), 6};
 }
 
-Look CardLook() { return {QColor::fromRgba(CardBackground), QColor(0xec97c0), 6, true}; }
+Look CardLook() {
+    return {QColor::fromRgba(CardBackground), QColor(0xec97c0), 6, true};
+}
 
-Look TipLook() { return {QColor(0xfff5fa), QColor(0xe7a7c8), PillRadius}; }
+Look TipLook() {
+    return {QColor(0xfff5fa), QColor(0xe7a7c8), PillRadius};
+}
 
 // ---- drawing --------------------------------------------------------------
 
@@ -178,16 +181,22 @@ bool IsCard(const QWidget* widget) {
            !InMessageBox(label);
 }
 
-bool IsTip(const QWidget* widget) { return widget != nullptr && widget->inherits("QTipLabel"); }
+bool IsTip(const QWidget* widget) {
+    return widget != nullptr && widget->inherits("QTipLabel");
+}
 
 bool IsFlatButton(const QWidget* widget) {
     const auto* button = qobject_cast<const QPushButton*>(widget);
     return button != nullptr && button->isFlat();
 }
 
-bool IsPill(const QStyleOptionButton& option) { return option.features & QStyleOptionButton::Flat; }
+bool IsPill(const QStyleOptionButton& option) {
+    return option.features & QStyleOptionButton::Flat;
+}
 
-QRect ButtonContents(const QRect& r) { return r.adjusted(1, 1, -1, -1); }
+QRect ButtonContents(const QRect& r) {
+    return r.adjusted(1, 1, -1, -1);
+}
 
 // What polish changed on a widget, kept on the widget itself (so it goes with
 // it) as [palette before, flags].
@@ -221,8 +230,9 @@ void SkinStyle::polish(QWidget* widget) {
     if (!card && !flat && !cutOff && !tip) return;
 
     if (!widget->property(SavedProperty).isValid()) {
-        const int flags = (widget->testAttribute(Qt::WA_SetPalette) ? HadOwnPalette : 0) |
-                          (widget->testAttribute(Qt::WA_StyledBackground) ? HadStyledBackground : 0);
+        const int flags =
+            (widget->testAttribute(Qt::WA_SetPalette) ? HadOwnPalette : 0) |
+            (widget->testAttribute(Qt::WA_StyledBackground) ? HadStyledBackground : 0);
         widget->setProperty(SavedProperty, QVariantList{widget->palette(), flags});
     }
     QPalette palette = cutOff ? QApplication::palette(widget) : widget->palette();
@@ -230,8 +240,8 @@ void SkinStyle::polish(QWidget* widget) {
         // the label fills itself with its Button colour, then asks for its
         // card; a tip's window shows its Window colour at the pill's corners
         const QColor background = (card ? CardLook() : TipLook()).background.color();
-        for (QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window,
-                                         widget->backgroundRole()}) {
+        for (QPalette::ColorRole role :
+             {QPalette::Base, QPalette::Button, QPalette::Window, widget->backgroundRole()}) {
             palette.setColor(role, background);
         }
         widget->setAttribute(Qt::WA_StyledBackground, true);  // drawn under the text, too
@@ -250,7 +260,8 @@ void SkinStyle::unpolish(QWidget* widget) {
     if (saved.isValid()) {
         const QVariantList values = saved.toList();
         const int flags = values.value(1).toInt();
-        widget->setPalette((flags & HadOwnPalette) ? values.value(0).value<QPalette>() : QPalette());
+        widget->setPalette((flags & HadOwnPalette) ? values.value(0).value<QPalette>()
+                                                   : QPalette());
         widget->setAttribute(Qt::WA_StyledBackground, (flags & HadStyledBackground) != 0);
         widget->setProperty(SavedProperty, QVariant());
     }
@@ -260,29 +271,29 @@ void SkinStyle::unpolish(QWidget* widget) {
 void SkinStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                               QPainter* painter, const QWidget* widget) const {
     switch (element) {
-    case PE_Widget:
-        if (IsCard(widget) || IsTip(widget)) {
-            DrawBox(painter, option->rect, IsTip(widget) ? TipLook() : CardLook());
+        case PE_Widget:
+            if (IsCard(widget) || IsTip(widget)) {
+                DrawBox(painter, option->rect, IsTip(widget) ? TipLook() : CardLook());
+                return;
+            }
+            break;
+        case PE_PanelButtonTool:
+            DrawBox(painter, option->rect, PillLook(option->state));
             return;
-        }
-        break;
-    case PE_PanelButtonTool:
-        DrawBox(painter, option->rect, PillLook(option->state));
-        return;
-    case PE_PanelTipLabel:
-        DrawBox(painter, option->rect, TipLook());
-        return;
-    case PE_FrameFocusRect:
-        if (qobject_cast<const QToolButton*>(widget) != nullptr) return;
-        break;
-    default:
-        break;
+        case PE_PanelTipLabel:
+            DrawBox(painter, option->rect, TipLook());
+            return;
+        case PE_FrameFocusRect:
+            if (qobject_cast<const QToolButton*>(widget) != nullptr) return;
+            break;
+        default:
+            break;
     }
     QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
-void SkinStyle::drawControl(ControlElement element, const QStyleOption* option,
-                            QPainter* painter, const QWidget* widget) const {
+void SkinStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                            const QWidget* widget) const {
     const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
     if (button != nullptr && element == CE_PushButtonBevel) {
         DrawBox(painter, button->rect,
@@ -348,15 +359,15 @@ void SkinStyle::drawComplexControl(ComplexControl control, const QStyleOptionCom
 QRect SkinStyle::subElementRect(SubElement element, const QStyleOption* option,
                                 const QWidget* widget) const {
     switch (element) {
-    case SE_PushButtonContents:
-    case SE_PushButtonFocusRect:
-        return ButtonContents(option->rect);  // inside the one-pixel border, no padding
-    case SE_FrameContents:
-    case SE_ShapedFrameContents:
-        if (IsCard(widget)) return option->rect.adjusted(1, 1, -1, -1);
-        break;
-    default:
-        break;
+        case SE_PushButtonContents:
+        case SE_PushButtonFocusRect:
+            return ButtonContents(option->rect);  // inside the one-pixel border, no padding
+        case SE_FrameContents:
+        case SE_ShapedFrameContents:
+            if (IsCard(widget)) return option->rect.adjusted(1, 1, -1, -1);
+            break;
+        default:
+            break;
     }
     return QProxyStyle::subElementRect(element, option, widget);
 }
@@ -366,14 +377,14 @@ QRect SkinStyle::subControlRect(ComplexControl control, const QStyleOptionComple
     const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
     if (control == CC_GroupBox && box != nullptr && !(box->subControls & SC_GroupBoxCheckBox)) {
         switch (subControl) {
-        case SC_GroupBoxFrame:
-            return box->rect.adjusted(0, GroupBoxTopMargin, 0, 0);
-        case SC_GroupBoxContents:
-            return box->rect.adjusted(1, GroupBoxTopMargin + 1, -1, -1);
-        case SC_GroupBoxLabel:
-            return CaptionRect(*box);
-        default:
-            break;
+            case SC_GroupBoxFrame:
+                return box->rect.adjusted(0, GroupBoxTopMargin, 0, 0);
+            case SC_GroupBoxContents:
+                return box->rect.adjusted(1, GroupBoxTopMargin + 1, -1, -1);
+            case SC_GroupBoxLabel:
+                return CaptionRect(*box);
+            default:
+                break;
         }
     }
     return QProxyStyle::subControlRect(control, option, subControl, widget);
