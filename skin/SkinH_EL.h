@@ -12,9 +12,13 @@
  * returns 0 when the skin was attached; any other result (below) means the
  * application was left exactly as it was.
  *
+ * The skin's look is drawn by a style of the engine's own (a QProxyStyle over
+ * the base style) with the theme's palette; the engine sets no style sheet.
  * After the library is unloaded, nothing the application holds points into
- * it: every text handed to Qt is a heap copy, and the engine adds no objects,
- * styles, event filters, connections or timers of its own.
+ * it: every text handed to Qt is a heap copy, the engine adds no event
+ * filters, connections or timers, and unloading it replaces its style with a
+ * plain copy of the base style (the palette stays), which first takes back
+ * what the style changed on widgets.
  *
  * The skin file (all numbers little-endian):
  *
@@ -53,8 +57,9 @@
  *           17 HighlightedText, 18 Link, 19 LinkVisited. Groups: 0 all,
  *           1 active, 2 inactive, 3 disabled. Laid over the base style's
  *           standard palette, in order.
- *   "QSS "  required; the application style sheet, UTF-8 without zero bytes,
- *           at most 256 KiB
+ *   "QSS "  required; a style sheet, UTF-8 without zero bytes, at most
+ *           256 KiB. Checked, not applied: the carried file keeps the sheet
+ *           that describes the look the engine's style draws
  *   "TILE"  optional; width and height (2 bytes each, 1..256), then
  *           width*height pixels as 0xAARRGGBB, rows top down: tiled as the
  *           Window brush

@@ -2,13 +2,18 @@
 
 #include <QApplication>
 #include <QBrush>
+#include <QCommonStyle>
 #include <QImage>
 #include <QPalette>
+#include <QPointer>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QThread>
 
 #include <array>
 #include <memory>
+
+#include "skin_style.h"
 
 namespace dorvane::skin {
 namespace {
@@ -57,22 +62,58 @@ QPalette PaletteOf(const Theme& theme, const QStyle& style) {
     return palette;
 }
 
+// The style this library installed. It is code of this library, so it must
+// be gone before the library is: when the library is unloaded, the
+// application gets a plain copy of the base style instead (the palette, Qt's
+// own data, stays), drawn by Qt alone.
+class InstalledStyle {
+  public:
+    InstalledStyle() = default;
+    InstalledStyle(const InstalledStyle&) = delete;
+    InstalledStyle& operator=(const InstalledStyle&) = delete;
+    ~InstalledStyle() { Remove(); }
+
+    void Record(SkinStyle* style, const QString& baseName) {
+        style_ = style;
+        baseName_ = baseName;
+    }
+
+  private:
+    void Remove() {
+        if (style_.isNull()) return;  // the application deleted it already
+        auto* application = qobject_cast<QApplication*>(QCoreApplication::instance());
+        if (application != nullptr && QThread::currentThread() == application->thread()) {
+            QStyle* plain = QStyleFactory::create(baseName_);
+            // setStyle unpolishes every widget with ours, then deletes it
+            QApplication::setStyle(plain != nullptr ? plain : new QCommonStyle);
+        }
+        delete style_.data();  // whoever else still holds it must not keep our code
+    }
+
+    QPointer<SkinStyle> style_;
+    QString baseName_;
+};
+
+InstalledStyle installed;
+
 }  // namespace
 
-bool ApplyTheme(QApplication& application, const Theme& theme) {
-    // fromLatin1/fromUtf8 copy: a literal's QString would point into this library.
-    std::unique_ptr<QStyle> style(QStyleFactory::create(
-        QString::fromLatin1(theme.baseStyle.data(), static_cast<qsizetype>(theme.baseStyle.size()))));
-    if (!style) {
+bool ApplyTheme(QApplication&, const Theme& theme) {
+    // fromLatin1 copies: a literal's QString would point into this library.
+    const QString baseName =
+        QString::fromLatin1(theme.baseStyle.data(), static_cast<qsizetype>(theme.baseStyle.size()));
+    std::unique_ptr<QStyle> base(QStyleFactory::create(baseName));
+    if (!base) {
         return false;
     }
-    const QPalette palette = PaletteOf(theme, *style);
-    const QString styleSheet =
-        QString::fromUtf8(theme.styleSheet.data(), static_cast<qsizetype>(theme.styleSheet.size()));
-
-    QApplication::setStyle(style.release());  // the application owns it from here
+    const QPalette palette = PaletteOf(theme, *base);
+    // No style sheet: the skin's style draws the look the sheet describes.
+    auto* style = new SkinStyle(base.release());
+    installed.Record(style, baseName);
+    // The palette first: setStyle polishes the widgets already polished, and
+    // what polish hands a widget must be the theme's colours.
     QApplication::setPalette(palette);
-    application.setStyleSheet(styleSheet);
+    QApplication::setStyle(style);  // the application owns it from here
     return true;
 }
 

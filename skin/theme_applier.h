@@ -1,7 +1,8 @@
 // Restyles the running QApplication with a theme that has been read whole:
-// base style, palette (with the window tile) and style sheet. Everything is
-// built before the application is touched, so a failure changes nothing.
-// Hands Qt only heap copies and Qt's own objects, so the engine can be unloaded.
+// the skin's style over the base style, and the palette (with the window
+// tile). Everything is built before the application is touched, so a failure
+// changes nothing. Hands Qt only heap copies and Qt's own objects, except the
+// skin's style, which the library takes back when it is unloaded.
 #pragma once
 
 #include "format/skin_format.h"

@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPalette>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
@@ -127,8 +128,9 @@ protected:
 
 QImage Shot(QWidget& widget) { return widget.grab().toImage(); }
 
-// Catches a skin that reports success but restyles nothing, a style sheet
-// other than the theme's, or a palette left as the base style's.
+// Catches a skin that reports success but restyles nothing, a base style
+// other than the theme's, a palette left as the base style's, or a style
+// sheet (which makes Qt polish every widget the slow way).
 TEST_F(SkinEngineTest, CarriedSkinFileAttachesTheTheme) {
     WriteBytes(CarriedSkinFile(), carried_);
     QPushButton button(QString::fromUtf8("意境1"));
@@ -137,17 +139,96 @@ TEST_F(SkinEngineTest, CarriedSkinFileAttachesTheTheme) {
 
     ASSERT_EQ(attach_(CarriedSkinPath, ""), SkinH_Attached);
 
-    const Bytes sheet = ReadBytes(std::string(DORVANE_SKIN_THEME_DIR) + "/dorvane.qss");
-    EXPECT_EQ(qApp->styleSheet(), QString::fromUtf8(reinterpret_cast<const char*>(sheet.data()),
-                                                    static_cast<qsizetype>(sheet.size())));
+    EXPECT_TRUE(qApp->styleSheet().isEmpty());
     EXPECT_NE(QApplication::style(), before_.style);
+    const auto* skin = qobject_cast<QProxyStyle*>(QApplication::style());
+    ASSERT_NE(skin, nullptr);
+    EXPECT_EQ(skin->baseStyle()->name().toLower(), QStringLiteral("fusion"));
     const QPalette palette = QApplication::palette();
     EXPECT_FALSE(palette == before_.palette);
     EXPECT_EQ(palette.brush(QPalette::Window).style(), Qt::TexturePattern);
     EXPECT_FALSE(palette.brush(QPalette::Window).textureImage().isNull());
     EXPECT_NE(Shot(button), plain);
-    qApp->setStyleSheet(QString());  // what is left is the theme's base style
+}
+
+// A window of the kinds the skin reaches, shown (so polished) under the skin.
+struct SkinnedWidgets {
+    QWidget window;
+    QGroupBox* box = new QGroupBox(QString::fromUtf8("温馨提示"), &window);
+    QWidget* picture = new QWidget(box);
+    QLabel* label = new QLabel(QString::fromUtf8("直接点击QQ秀试穿-保存"), box);
+    QPushButton* flat = new QPushButton(box);
+
+    SkinnedWidgets() {
+        window.resize(340, 120);
+        box->setGeometry(8, 8, 328, 104);
+        QPalette black = box->palette();  // as the window sets its captions' colour
+        black.setColor(QPalette::WindowText, Qt::black);
+        box->setPalette(black);
+        picture->setGeometry(8, 24, 40, 40);
+        label->setWordWrap(true);
+        QPalette red = label->palette();
+        red.setColor(QPalette::WindowText, Qt::red);
+        label->setPalette(red);
+        label->setGeometry(56, 24, 160, 40);
+        flat->setFlat(true);
+        flat->setGeometry(224, 40, 96, 24);
+    }
+};
+
+void ExpectSkinned(const SkinnedWidgets& w) {
+    const QPalette theme = QApplication::palette();
+    EXPECT_EQ(w.box->palette().color(QPalette::WindowText), QColor(Qt::black));
+    EXPECT_EQ(w.picture->palette().color(QPalette::WindowText), theme.color(QPalette::WindowText));
+    EXPECT_EQ(w.label->palette().color(QPalette::WindowText), QColor(Qt::red));
+    EXPECT_TRUE(w.label->testAttribute(Qt::WA_StyledBackground));
+    EXPECT_EQ(w.label->contentsRect(), w.label->rect().adjusted(1, 1, -1, -1));  // inside the card's border
+    EXPECT_EQ(w.flat->palette().color(QPalette::Button).alpha(), 0);
+}
+
+// Catches a look that drifts from the one the skin had as a style sheet: a
+// group box's black reaching what stands in it, a label without its card, a
+// flat button that keeps its own fill and frame under the pill.
+// Both while the widgets are new and once they have been polished (the
+// program's window has been, when it attaches the skin).
+TEST_F(SkinEngineTest, TheSkinReachesTheWidgetsItDraws) {
+    WriteBytes(CarriedSkinFile(), carried_);
+    for (const bool shownBefore : {false, true}) {
+        SCOPED_TRACE(shownBefore ? "shown before the skin" : "shown after the skin");
+        SkinnedWidgets w;
+        if (shownBefore) {
+            w.window.show();
+            w.window.ensurePolished();
+        }
+        ASSERT_EQ(attach_(CarriedSkinPath, ""), SkinH_Attached);
+        w.window.show();
+        ASSERT_FALSE(Shot(w.window).isNull());
+        ExpectSkinned(w);
+        QApplication::setStyle(before_.styleName);  // plain again for the next case
+        QApplication::setPalette(before_.palette);
+    }
+}
+
+// Catches an unload that leaves the skin's style in the application (its
+// code is gone with the library) or leaves widgets changed by it.
+TEST_F(SkinEngineTest, UnloadingTakesTheStyleBack) {
+    WriteBytes(CarriedSkinFile(), carried_);
+    SkinnedWidgets w;
+    const QRect plainContents = w.label->contentsRect();
+    ASSERT_EQ(attach_(CarriedSkinPath, ""), SkinH_Attached);
+    w.window.show();
+    ASSERT_FALSE(Shot(w.window).isNull());
+    Unload();
+
+    EXPECT_EQ(qobject_cast<QProxyStyle*>(QApplication::style()), nullptr);
     EXPECT_EQ(QApplication::style()->name().toLower(), QStringLiteral("fusion"));
+    EXPECT_FALSE(w.picture->testAttribute(Qt::WA_SetPalette));
+    EXPECT_EQ(w.label->palette().color(QPalette::WindowText), QColor(Qt::red));
+    EXPECT_FALSE(w.label->testAttribute(Qt::WA_StyledBackground));
+    EXPECT_EQ(w.label->contentsRect(), plainContents);
+    EXPECT_FALSE(w.flat->testAttribute(Qt::WA_SetPalette));
+    EXPECT_NE(w.flat->palette().color(QPalette::Button).alpha(), 0);
+    EXPECT_FALSE(Shot(w.window).isNull());
 }
 
 // Catches a path read as UTF-8 or Latin-1 instead of GBK, and a null
@@ -254,7 +335,8 @@ TEST_F(SkinEngineTest, WidgetsRenderAfterTheEngineIsUnloaded) {
     window.show();
     const QImage shot = Shot(window);
     ASSERT_FALSE(shot.isNull());
-    // the theme is still in force: the button face is pink, not a grey
+    // the theme's palette is still in force (over the plain base style that
+    // took the skin's place): the button face is pink, not a grey
     const QColor face = shot.pixelColor(button->geometry().center() + QPoint(0, 8));
     EXPECT_GT(face.red(), face.green() + 20) << face.name().toStdString();
 
