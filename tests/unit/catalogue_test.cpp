@@ -125,7 +125,8 @@ TEST(OutfitCatalogue, ThirdPanelItemsAscendInReadingOrder) {
     }
 }
 
-// The layout and the catalogue each hold the grid; they must agree on every box.
+// The layout places the boxes by the thumbnail table the catalogue reads: each
+// box in its panel, at its cell, with its own picture (box n, picture n).
 TEST(CatalogueAndLayout, AgreeOnEveryBoxsPanelPlaceAndPicture) {
     const MainWindowLayout& layout = TheMainWindowLayout();
     for (const OutfitEntry& entry : OutfitCatalogue()) {
