@@ -9,8 +9,8 @@
 #include <QWebEngineView>
 #include <QWidget>
 
-#include "layout/program_values.h"
-#include "platform/qt_browser_pane.h"
+#include "core/program_values.h"
+#include "platform/qt/qt_browser_pane.h"
 
 int main(int, char** argv) {
     dorvane::PrepareWebEngineBeforeApplication();

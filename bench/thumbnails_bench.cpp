@@ -8,16 +8,23 @@
 #include <QSize>
 
 #include "layout/embedded_pictures.h"
-#include "platform/jpeg_decoder.h"
+#include "pictures/jpeg_decoder.h"
+#include "platform/qt/qt_image.h"
 
 namespace {
 
 const QSize Box(70, 134);
 
+// the decoder's picture as the thumbnails wrap it
+QImage Decode(std::span<const std::uint8_t> jpeg, QSize atLeast) {
+    return dorvane::QImageOf(dorvane::DecodeJpeg(jpeg, atLeast.width(), atLeast.height()),
+                             QImage::Format_RGB32);
+}
+
 void DecodeAndScaleAll(benchmark::State& state, QSize decodeAtLeast) {
     for (auto _ : state) {
         for (const auto& thumbnail : dorvane::embedded::Thumbnails) {
-            const QImage picture = dorvane::DecodeJpeg(thumbnail, decodeAtLeast);
+            const QImage picture = Decode(thumbnail, decodeAtLeast);
             QImage scaled = picture.scaled(Box, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             benchmark::DoNotOptimize(scaled.constBits());
         }
@@ -28,7 +35,7 @@ void DecodeAndScaleAll(benchmark::State& state, QSize decodeAtLeast) {
 void DecodeAll(benchmark::State& state, QSize decodeAtLeast) {
     for (auto _ : state) {
         for (const auto& thumbnail : dorvane::embedded::Thumbnails) {
-            QImage picture = dorvane::DecodeJpeg(thumbnail, decodeAtLeast);
+            QImage picture = Decode(thumbnail, decodeAtLeast);
             benchmark::DoNotOptimize(picture.constBits());
         }
     }

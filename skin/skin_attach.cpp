@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "format/skin_reader.h"
-#include "platform/windows_paths.h"
+#include "platform/posix/windows_paths.h"
 #include "theme_applier.h"
 
 namespace dorvane::skin {

@@ -4,10 +4,9 @@
 #include <new>
 
 #include "app/run_directory.h"
-#include "app/runtime_error.h"
+#include "core/program_values.h"
 #include "layout/main_window_layout.h"
-#include "layout/program_values.h"
-#include "payloads/payloads.h"
+#include "window/main_window_build.h"
 
 DORVANE_REQUIRE_GBK;
 
@@ -15,19 +14,23 @@ namespace dorvane {
 
 namespace {
 
-Application* running = nullptr;  // the one whose RuntimeError the free function reaches
+// The allocator's new-handler takes no argument: the one place that reaches
+// the running program's fatal stop other than through its state.
+Application* running = nullptr;
 
-void OutOfMemory() { RuntimeError("内存不足，程序无法继续运行。"); }
-
-}  // namespace
-
-[[noreturn]] void RuntimeError(std::string_view gbkMessage) {
-    if (running != nullptr) running->RuntimeError(gbkMessage);
+void OutOfMemory() {
+    if (running != nullptr) running->RuntimeError("内存不足，程序无法继续运行。");
     std::abort();  // nothing started: no box to show, no clean-up to run
 }
 
-Application::Application(Platforms platforms)
-    : platforms_(platforms), mainWindow_(platforms.window, platforms.libraries, state_) {}
+}  // namespace
+
+Application::Application(Platforms platforms, CarriedFiles carried)
+    : platforms_(platforms),
+      carried_(carried),
+      mainWindow_(platforms.window, platforms.libraries, state_) {
+    state_.fatalStop = this;
+}
 
 Application::~Application() {
     if (running == this) {
@@ -45,9 +48,9 @@ int Application::StartSequence() {
         state_.componentInitialised = true;
     }
     state_.runDirectory = RunDirectoryOf(platforms_.process.ExecutablePath());
-    platforms_.process.SetCurrentDirectory(state_.runDirectory);
+    platforms_.process.SetWorkingDirectory(state_.runDirectory);
 
-    StartupSubroutine(platforms_.files, state_);
+    StartupSubroutine(platforms_.files, state_, carried_);
     LoadWindow();
     MessageLoop();
     EndCleanUp();
@@ -58,17 +61,16 @@ void Application::LoadWindow() {
     const MainWindowLayout& layout = TheMainWindowLayout();
     if (layout.controls.empty()) RuntimeError("窗口数据缺失，程序无法继续运行。");
     const Point place = StartPlace(layout, platforms_.window.PrimaryScreenSize());
-    if (!platforms_.window.CreateMainWindow(layout, place, mainWindow_)) {
+    if (!BuildMainWindow(platforms_.window, layout, place, mainWindow_)) {
         RuntimeError("无法创建程序窗口，程序无法继续运行。");
-    }
-    for (const ControlLayout& control : layout.controls) {
-        platforms_.window.SetControlShown(control.name, control.visible);
     }
     mainWindow_.Created();
     if (!platforms_.window.WindowExists()) return;
     platforms_.window.ShowWindow();
     const std::vector<const ControlLayout*> focusOrder = StartFocusOrder(layout);
-    if (!focusOrder.empty()) platforms_.window.FocusControl(focusOrder.front()->name);
+    if (!focusOrder.empty()) {
+        platforms_.window.FocusControl(focusOrder.front()->name, FocusCause::Direct);
+    }
 }
 
 void Application::MessageLoop() {

@@ -1,14 +1,17 @@
 // The program's start, run and end: StartSequence with LoadWindow and
 // MessageLoop, the end clean-up, and the fatal stop. All platform work goes
-// through the four interfaces, so the order of the calls can be tested.
+// through the four interfaces, so the order of the calls can be tested; the
+// carried files come from the program (they are linked into it, not here).
 #pragma once
 
 #include <string_view>
 
-#include "app/application_state.h"
-#include "app/library_loader.h"
 #include "app/process_platform.h"
+#include "core/application_state.h"
+#include "core/fatal_stop.h"
+#include "core/library_loader.h"
 #include "payloads/file_system.h"
+#include "payloads/payloads.h"
 #include "window/main_window.h"
 #include "window/window_platform.h"
 
@@ -21,20 +24,17 @@ struct Platforms {
     LibraryLoader& libraries;
 };
 
-class Application {
-public:
-    explicit Application(Platforms platforms);
-    ~Application();
+class Application : public FatalStop {
+  public:
+    Application(Platforms platforms, CarriedFiles carried);
+    ~Application() override;
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
     // Initialise, take the run directory, write the carried files, load the
     // window, run the loop; returns 0 after the normal end's clean-up.
     int StartSequence();
-    [[noreturn]] void RuntimeError(std::string_view gbkMessage);
-
-    const ApplicationState& State() const { return state_; }
-    MainWindow& Window() { return mainWindow_; }
+    [[noreturn]] void RuntimeError(std::string_view gbkMessage) override;
 
 private:
     void LoadWindow();
@@ -42,6 +42,7 @@ private:
     void EndCleanUp();
 
     Platforms platforms_;
+    CarriedFiles carried_;
     ApplicationState state_;
     MainWindow mainWindow_;
     bool failing_ = false;

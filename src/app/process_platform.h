@@ -1,5 +1,5 @@
 // What the start-up sequence and the fatal stop need of the process and the
-// platform around it. The adapter for this machine is platform/qt_process.
+// platform around it. Adapters: platform/qt/qt_process, platform/null.
 #pragma once
 
 #include <string>
@@ -16,7 +16,7 @@ public:
     virtual void ShutdownComponent() = 0;
     // the executable's full path, Windows-style GBK, never truncated
     virtual std::string ExecutablePath() = 0;
-    virtual bool SetCurrentDirectory(std::string_view windowsPath) = 0;
+    virtual bool SetWorkingDirectory(std::string_view windowsPath) = 0;
     // modal box with no owner, OK button and the stop icon; returns when dismissed
     virtual void ShowErrorBox(std::string_view gbkText) = 0;
     // release the program's icon handles

@@ -1,9 +1,7 @@
 #include "browser/browser_handlers.h"
 
-#include <algorithm>
-
 #include "catalogue/outfit_catalogue.h"
-#include "layout/program_values.h"
+#include "core/program_values.h"
 
 DORVANE_REQUIRE_GBK;
 
@@ -14,14 +12,14 @@ std::string_view ContactPaneName() { return "超文本浏览框2"; }
 
 std::string ContactLink() { return "tencent://message/?uin=" DORVANE_AUTHOR_CONTACT_NUMBER; }
 
-void ThumbnailPressed(WindowPlatform& window, std::string_view pictureBox) {
+void ThumbnailPressed(PaneNavigator& window, std::string_view pictureBox) {
     if (const OutfitEntry* entry = CatalogueLookup(pictureBox)) {
         window.Navigate(MainPaneName(), OutfitAddress(*entry));
     }
 }
 
-void ContactClicked(WindowPlatform& window) { window.Navigate(ContactPaneName(), ContactLink()); }
-
-int ClampTextSize(int textSize) { return std::clamp(textSize, 0, 4); }
+void ContactClicked(PaneNavigator& window) {
+    window.Navigate(ContactPaneName(), ContactLink());
+}
 
 }  // namespace dorvane

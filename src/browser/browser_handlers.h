@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "window/window_platform.h"
+#include "browser/pane_navigator.h"
 
 namespace dorvane {
 
@@ -17,11 +17,8 @@ std::string_view ContactPaneName();  // 超文本浏览框2
 std::string ContactLink();
 
 // the main pane to the box's OutfitAddress; nothing for a box outside the catalogue
-void ThumbnailPressed(WindowPlatform& window, std::string_view pictureBox);
+void ThumbnailPressed(PaneNavigator& window, std::string_view pictureBox);
 // the hidden contact pane to ContactLink
-void ContactClicked(WindowPlatform& window);
-
-// the text size a pane applies: 0..4, values outside clamped to the nearer end
-int ClampTextSize(int textSize);
+void ContactClicked(PaneNavigator& window);
 
 }  // namespace dorvane

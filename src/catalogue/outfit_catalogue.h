@@ -1,25 +1,19 @@
-// OutfitCatalogue: the sixty outfits behind the thumbnails, each tied to its
-// picture box, panel and grid cell, with its try-on address on the site.
-// Plain data; cells come from the table, never from box numbers.
+// OutfitCatalogue: the sixty outfits behind the thumbnails (the thumbnail
+// table, layout/thumbnails), looked up by picture box, with each one's try-on
+// address on the site.
 #pragma once
 
-#include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "layout/thumbnails.h"
+
 namespace dorvane {
 
-struct OutfitEntry {
-    std::string_view pictureBox;  // GBK, 图片框1..图片框60
-    std::string_view panel;       // GBK, 意境1, 意境2, 意境3, 恶搞 or 可爱
-    std::int32_t column;          // 1..4 from the left
-    std::int32_t row;             // 1..3 from the top
-    std::uint32_t item;           // the site's item id
-    std::string_view owner;       // one of the owner account numbers
-};
+// each thumbnail's row of the one table: box, panel, cell, item, owner
+using OutfitEntry = Thumbnail;
 
 // the sixty entries, in the order of the picture box numbers
 std::span<const OutfitEntry> OutfitCatalogue();

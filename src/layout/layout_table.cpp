@@ -1,13 +1,15 @@
 // The window's settings and its 78 control rows. The rows other than the
-// thumbnails are written out; the sixty thumbnail rows are made from the panel
-// grids below and slotted into the table order by ThumbnailRuns.
+// thumbnails are written out; the sixty thumbnail rows are made from the
+// thumbnail table (layout/thumbnails) and slotted into the table order by
+// ThumbnailRuns.
 #include <array>
 #include <cstddef>
 #include <optional>
 
+#include "core/program_values.h"
 #include "layout/embedded_pictures.h"
 #include "layout/main_window_layout.h"
-#include "layout/program_values.h"
+#include "layout/thumbnails.h"
 
 DORVANE_REQUIRE_GBK;
 
@@ -55,64 +57,24 @@ constexpr int BoxCount = 60;
 
 // ---- the thumbnails ------------------------------------------------------
 
-constexpr std::string_view BoxNamePrefix = "图片框";
-
-// "图片框" + the box number, kept in constant storage so rows can point at it
-struct BoxName {
-    std::array<char, 16> bytes{};
-    std::size_t size = 0;
-};
-
-constexpr std::array<BoxName, BoxCount + 1> MakeBoxNames() {
-    std::array<BoxName, BoxCount + 1> names{};  // index 0 unused
-    for (int box = 1; box <= BoxCount; ++box) {
-        BoxName& name = names[static_cast<std::size_t>(box)];
-        for (char c : BoxNamePrefix) name.bytes[name.size++] = c;
-        if (box >= 10) name.bytes[name.size++] = static_cast<char>('0' + box / 10);
-        name.bytes[name.size++] = static_cast<char>('0' + box % 10);
-    }
-    return names;
-}
-constexpr std::array<BoxName, BoxCount + 1> BoxNames = MakeBoxNames();
-
-constexpr std::string_view BoxNameOf(int box) {
-    const BoxName& name = BoxNames[static_cast<std::size_t>(box)];
-    return {name.bytes.data(), name.size};
-}
-
-constexpr std::array<std::string_view, 5> PanelNames{"意境1", "意境2", "意境3", "恶搞", "可爱"};
-
-// Each panel's boxes as they stand in its grid, row by row from the top.
-// The numbering does not follow the grid in 意境2, 意境3 and 恶搞.
-constexpr int PanelGrids[5][3][4] = {
-    {{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}},
-    {{13, 14, 15, 16}, {21, 22, 23, 24}, {17, 18, 19, 20}},
-    {{25, 26, 27, 28}, {29, 34, 35, 36}, {33, 30, 31, 32}},
-    {{37, 38, 39, 40}, {41, 42, 43, 44}, {48, 47, 46, 45}},
-    {{49, 50, 51, 52}, {53, 54, 55, 56}, {57, 58, 59, 60}},
-};
 constexpr std::int32_t ColumnLefts[4] = {8, 88, 168, 248};
 constexpr std::int32_t RowTops[3] = {16, 160, 304};
 constexpr std::int32_t BoxWidth = 72;
 constexpr std::int32_t BoxHeight = 136;
 
+// A thumbnail's box in its panel's grid cell.
 ControlLayout ThumbnailRow(int box) {
-    for (std::size_t panel = 0; panel < PanelNames.size(); ++panel) {
-        for (std::size_t row = 0; row < 3; ++row) {
-            for (std::size_t column = 0; column < 4; ++column) {
-                if (PanelGrids[panel][row][column] != box) continue;
-                // visible (it shows with its panel), enabled, no tab stop, key 0, no text
-                // clang-format off
-                return {BoxNameOf(box), ControlKind::PictureBox, PanelNames[panel],
-                        ColumnLefts[column], RowTops[row], BoxWidth, BoxHeight,
-                        true, true, false, 0, {}, PictureBoxLook,
-                        Picture{ImageFormat::Jpeg, embedded::Thumbnails[box - 1]},
-                        EventHandler::ThumbnailPressed};
-                // clang-format on
-            }
-        }
-    }
-    return {};  // unreachable: every box stands in one grid
+    const Thumbnail& thumbnail = Thumbnails()[static_cast<std::size_t>(box - 1)];
+    const auto column = static_cast<std::size_t>(thumbnail.column - 1);
+    const auto row = static_cast<std::size_t>(thumbnail.row - 1);
+    // visible (it shows with its panel), enabled, no tab stop, key 0, no text
+    // clang-format off
+    return {thumbnail.pictureBox, ControlKind::PictureBox, thumbnail.panel,
+            ColumnLefts[column], RowTops[row], BoxWidth, BoxHeight,
+            true, true, false, 0, {}, PictureBoxLook,
+            Picture{ImageFormat::Jpeg, embedded::Thumbnails[box - 1]},
+            EventHandler::ThumbnailPressed};
+    // clang-format on
 }
 
 // Where the thumbnails stand in the table order: right after the row named

@@ -5,6 +5,23 @@
 
 namespace dorvane {
 
+ControlSignal SignalOf(EventHandler handler) {
+    switch (handler) {
+        case EventHandler::TypeButtonClicked:
+        case EventHandler::ContactClicked:
+            return ControlSignal::Clicked;
+        case EventHandler::ThumbnailPressed:
+            return ControlSignal::LeftButtonDown;
+        case EventHandler::None:
+            break;
+    }
+    return ControlSignal::None;
+}
+
+std::int32_t ClampTextSize(std::int32_t textSize) {
+    return std::clamp(textSize, 0, 4);
+}
+
 const ControlLayout* FindControl(const MainWindowLayout& layout, std::string_view name) {
     const auto found = std::ranges::find(layout.controls, name, &ControlLayout::name);
     return found == layout.controls.end() ? nullptr : &*found;

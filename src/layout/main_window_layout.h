@@ -45,12 +45,23 @@ enum class EventHandler : std::uint8_t {
     ContactClicked,      // 超级按钮1, on clicked
 };
 
+// Which of a control's own events raises its handler.
+enum class ControlSignal : std::uint8_t {
+    None,
+    Clicked,         // a button's click (mouse release inside it, or Space)
+    LeftButtonDown,  // the left mouse button going down on it
+};
+ControlSignal SignalOf(EventHandler handler);
+
 struct PaneSettings {
     std::string_view startAddress;  // empty: loads nothing
     bool offline = false;
     bool silent = false;
     std::int32_t textSize = 2;  // 0 smallest .. 4 largest, clamped on use
 };
+
+// the text size a pane applies: 0..4, values outside clamped to the nearer end
+std::int32_t ClampTextSize(std::int32_t textSize);
 
 // Per-kind settings, flattened: each kind reads only its own fields.
 struct KindSettings {

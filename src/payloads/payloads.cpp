@@ -4,13 +4,6 @@
 
 namespace dorvane {
 
-namespace embedded {
-extern const std::uint8_t SkinFilePayload[];
-extern const std::size_t SkinFilePayload_size;
-extern const std::uint8_t SkinLibraryPayload[];
-extern const std::size_t SkinLibraryPayload_size;
-}  // namespace embedded
-
 namespace {
 
 constexpr std::size_t CountsSize = 8;
@@ -40,15 +33,6 @@ std::span<const std::uint8_t> EmbeddedPayload::Content() const {
     return carried_.subspan(CountsSize, std::min<std::size_t>(count, available));
 }
 
-EmbeddedPayload SkinFilePayload() {
-    return EmbeddedPayload({embedded::SkinFilePayload, embedded::SkinFilePayload_size + CountsSize});
-}
-
-EmbeddedPayload SkinLibraryPayload() {
-    return EmbeddedPayload(
-        {embedded::SkinLibraryPayload, embedded::SkinLibraryPayload_size + CountsSize});
-}
-
 bool WriteToFile(FileSystem& files, const char* name, std::span<const EmbeddedPayload> payloads) {
     if (name == nullptr || *name == '\0') return false;
     std::unique_ptr<WritableFile> file = files.CreateAlways(name);
@@ -69,12 +53,13 @@ OwnedText RunDirectoryQuery(const ApplicationState& state) {
     return OwnedText(state.runDirectory);
 }
 
-int StartupSubroutine(FileSystem& files, const ApplicationState& state) {
-    WriteToFile(files, SkinFilePath.data(), {SkinFilePayload()});
+int StartupSubroutine(FileSystem& files, const ApplicationState& state,
+                      const CarriedFiles& carried) {
+    WriteToFile(files, SkinFilePath.data(), {carried.skinFile});
     OwnedText directory = RunDirectoryQuery(state);
     OwnedText libraryPath = JoinTexts({directory.CStr(), "\\SkinH_EL.dll"});
     Free(directory);
-    WriteToFile(files, libraryPath.IsNone() ? "" : libraryPath.CStr(), {SkinLibraryPayload()});
+    WriteToFile(files, libraryPath.IsNone() ? "" : libraryPath.CStr(), {carried.skinLibrary});
     Free(libraryPath);
     return 0;
 }

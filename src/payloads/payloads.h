@@ -8,7 +8,7 @@
 #include <span>
 #include <string_view>
 
-#include "app/application_state.h"
+#include "core/application_state.h"
 #include "payloads/file_system.h"
 #include "payloads/owned_text.h"
 
@@ -29,8 +29,13 @@ private:
     std::span<const std::uint8_t> carried_;
 };
 
-EmbeddedPayload SkinFilePayload();
-EmbeddedPayload SkinLibraryPayload();
+// The two files as the program carries them. The bytes are linked into the
+// program (payloads/carried_files.cpp, with the built engine), not into the
+// plain logic, which gets them handed in.
+struct CarriedFiles {
+    EmbeddedPayload skinFile;
+    EmbeddedPayload skinLibrary;
+};
 
 // Fixed, not derived from where Windows lives; also the skin call's first argument.
 inline constexpr std::string_view SkinFilePath = "C:\\WINDOWS\\system32\\drivers\\kiss.she";
@@ -38,7 +43,8 @@ inline constexpr const char* SkinLibraryFileName = "SkinH_EL.dll";
 
 // Writes the skin file, then the library at RunDirectory + "\SkinH_EL.dll".
 // Failures are not reported. Always 0.
-int StartupSubroutine(FileSystem& files, const ApplicationState& state);
+int StartupSubroutine(FileSystem& files, const ApplicationState& state,
+                      const CarriedFiles& carried);
 
 // Creates or truncates `name` and writes the payloads' bytes in order. false
 // when the name is empty (the disk untouched), the open fails (nothing

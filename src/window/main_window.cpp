@@ -3,11 +3,11 @@
 #include <optional>
 #include <vector>
 
-#include "app/runtime_error.h"
 #include "browser/browser_handlers.h"
-#include "layout/program_values.h"
+#include "core/program_values.h"
 #include "payloads/owned_text.h"
 #include "payloads/payloads.h"
+#include "window/window_keys.h"
 
 DORVANE_REQUIRE_GBK;
 
@@ -49,6 +49,14 @@ void MainWindow::ControlEvent(const ControlLayout& row) {
     }
 }
 
+bool MainWindow::KeyDown(Key key, Modifiers modifiers) {
+    return CarryOutKey(window_, TheMainWindowLayout(), key, modifiers);
+}
+
+void MainWindow::FocusLeaving(bool forward) {
+    MoveFocusAlong(window_, TheMainWindowLayout(), forward);
+}
+
 void MainWindow::CreatedActions() {
     std::vector<std::uint8_t> icon = window_.IconFileBytes().value_or(std::vector<std::uint8_t>{});
     window_.SetTrayIcon(icon, TrayTipText());
@@ -66,7 +74,7 @@ void MainWindow::AttachSkin() {
         void* function = library ? libraries_.Symbol(library, "SkinH_AttachEx") : nullptr;
         if (function == nullptr) {
             if (library != nullptr) libraries_.Unload(library);
-            RuntimeError(SkinBindingFailedText());
+            RuntimeError(state_, SkinBindingFailedText());
         }
         state_.loadedLibraries.push_back(library);
         skinAttach_ = reinterpret_cast<SkinAttachEx>(function);

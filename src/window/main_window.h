@@ -1,14 +1,15 @@
 // MainWindow's plain logic: its created actions (tray icon, then skin), the
-// type buttons' panel switch and notice, and the dispatch of each bound
-// control event to its one handler. The window itself is the platform's.
+// type buttons' panel switch and notice, the dispatch of each bound control
+// event to its one handler, and the key rules and focus moves the window
+// raises. The window itself is the platform's.
 #pragma once
 
 #include <array>
 #include <string>
 #include <string_view>
 
-#include "app/application_state.h"
-#include "app/library_loader.h"
+#include "core/application_state.h"
+#include "core/library_loader.h"
 #include "window/panel_switch.h"
 #include "window/window_platform.h"
 
@@ -28,6 +29,8 @@ public:
 
     void Created() override;
     void ControlEvent(const ControlLayout& row) override;
+    bool KeyDown(Key key, Modifiers modifiers) override;
+    void FocusLeaving(bool forward) override;
 
     // 1. the icon's bytes (or none) to the tray with the tip, 2. release them, 3. AttachSkin
     void CreatedActions();

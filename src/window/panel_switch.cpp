@@ -1,6 +1,6 @@
 #include "window/panel_switch.h"
 
-#include "layout/program_values.h"
+#include "core/program_values.h"
 
 DORVANE_REQUIRE_GBK;
 
@@ -23,12 +23,6 @@ constexpr std::array<TypeButton, 6> TypeButtons{{
 }};
 
 }  // namespace
-
-const std::array<std::string_view, PanelCount>& PanelOrder() {
-    static constexpr std::array<std::string_view, PanelCount> order{"意境1", "意境2", "意境3",
-                                                                    "恶搞", "可爱"};
-    return order;
-}
 
 std::array<PanelWrite, PanelCount> PanelSwitch(int button) {
     std::array<PanelWrite, PanelCount> writes{};

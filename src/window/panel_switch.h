@@ -5,12 +5,9 @@
 #include <array>
 #include <string_view>
 
+#include "layout/thumbnails.h"
+
 namespace dorvane {
-
-inline constexpr std::size_t PanelCount = 5;
-
-// 意境1, 意境2, 意境3, 恶搞, 可爱 (GBK): the order of every switch's writes
-const std::array<std::string_view, PanelCount>& PanelOrder();
 
 struct PanelWrite {
     std::string_view panel;

@@ -11,8 +11,9 @@
 #include <vector>
 
 #include "file_bytes.h"
-#include "platform/icon_reader.h"
-#include "platform/thumbnail_box.h"
+#include "pictures/icon_reader.h"
+#include "platform/qt/qt_image.h"
+#include "platform/qt/thumbnail_box.h"
 #include "real_window_fixture.h"
 #include "window/main_window.h"
 
@@ -79,7 +80,7 @@ TEST_F(BadTrayIcon, AnIconThatGivesNoImageAddsNoTrayIcon) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_TRUE(ReadIconImages(c.bytes).empty());
+        EXPECT_TRUE(ReadIconImagesWithPng(c.bytes).empty());
         EXPECT_FALSE(platform_->SetTrayIcon(c.bytes, TrayTipText()));
         EXPECT_EQ(window_->findChild<QSystemTrayIcon*>(), nullptr);
     }
@@ -89,9 +90,10 @@ TEST_F(BadTrayIcon, AnIconThatGivesNoImageAddsNoTrayIcon) {
 // refused although it has a picture: the tray gets that picture scaled.
 TEST_F(BadTrayIcon, AnIconWithoutA16By16ImageShowsItsOtherImageScaled) {
     const Bytes icon = FuzzSeed("icon_reader", "only_32.ico");
-    const std::vector<QImage> images = ReadIconImages(icon);
-    ASSERT_EQ(images.size(), 1u);
-    ASSERT_EQ(images[0].size(), QSize(32, 32));
+    std::vector<Image> read = ReadIconImagesWithPng(icon);
+    ASSERT_EQ(read.size(), 1u);
+    const QImage only = QImageOf(std::move(read[0]));
+    ASSERT_EQ(only.size(), QSize(32, 32));
     ASSERT_TRUE(platform_->SetTrayIcon(icon, TrayTipText()));
     const auto* tray = window_->findChild<QSystemTrayIcon*>();
     ASSERT_NE(tray, nullptr);
@@ -100,7 +102,7 @@ TEST_F(BadTrayIcon, AnIconWithoutA16By16ImageShowsItsOtherImageScaled) {
     // through a pixmap, as the tray holds it: scaled edges are translucent,
     // and premultiplying rounds them
     const QImage expected =
-        QPixmap::fromImage(images[0].scaled(16, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation))
+        QPixmap::fromImage(only.scaled(16, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation))
             .toImage()
             .convertToFormat(QImage::Format_ARGB32);
     EXPECT_EQ(shown, expected);

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "file_bytes.h"
-#include "platform/still_picture.h"
-#include "platform/thumbnail_box.h"
-#include "platform/wrapping_push_button.h"
+#include "platform/qt/still_picture.h"
+#include "platform/qt/thumbnail_box.h"
+#include "platform/qt/wrapping_push_button.h"
 
 namespace dorvane {
 namespace {

@@ -12,7 +12,7 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/qt_browser_pane.h"
+#include "platform/qt/qt_browser_pane.h"
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleMock(&argc, argv);

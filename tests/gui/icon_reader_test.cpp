@@ -2,7 +2,7 @@
 // reads (pixel by pixel, so row order, nibble order and channel order show),
 // PNG images, and damaged files that must give no image rather than a read
 // out of bounds.
-#include "platform/icon_reader.h"
+#include "pictures/icon_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -13,11 +13,19 @@
 #include <vector>
 
 #include "file_bytes.h"
+#include "platform/qt/qt_image.h"
 
 namespace dorvane {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+
+// the reader's images (PNG ones through Qt's decoder) as QImages, to read pixels
+std::vector<QImage> ReadAsQImages(const Bytes& file) {
+    std::vector<QImage> images;
+    for (Image& image : ReadIconImagesWithPng(file)) images.push_back(QImageOf(std::move(image)));
+    return images;
+}
 
 void Put16(Bytes& bytes, std::size_t at, std::uint32_t value) {
     bytes[at] = static_cast<std::uint8_t>(value);
@@ -129,7 +137,7 @@ TEST(IconReader, ReadsBitmapsOfEveryDepthPixelByPixel) {
          NoMask},
     };
     for (const Bitmap& b : cases) {
-        const std::vector<QImage> images = ReadIconImages(IconFile({Dib(b)}));
+        const std::vector<QImage> images = ReadAsQImages(IconFile({Dib(b)}));
         ASSERT_EQ(images.size(), 1u) << b.depth << " bits";
         ASSERT_EQ(images[0].size(), QSize(b.width, b.height)) << b.depth << " bits";
         for (int y = 0; y < b.height; ++y) {
@@ -144,7 +152,7 @@ TEST(IconReader, ReadsBitmapsOfEveryDepthPixelByPixel) {
 TEST(IconReader, AThirtyTwoBitImageWithoutAlphaUsesItsMask) {
     const Bitmap b{4,      2, 32, {}, [](int x, int y) { return qRgba(x * 60, y * 100, 9, 0); },
                    Checker};
-    const std::vector<QImage> images = ReadIconImages(IconFile({Dib(b)}));
+    const std::vector<QImage> images = ReadAsQImages(IconFile({Dib(b)}));
     ASSERT_EQ(images.size(), 1u);
     EXPECT_EQ(qAlpha(images[0].pixel(0, 0)), 0);  // masked
     EXPECT_EQ(images[0].pixel(1, 0), qRgb(60, 0, 9));
@@ -157,7 +165,7 @@ TEST(IconReader, ReadsPngImages) {
     buffer.open(QIODevice::WriteOnly);
     png.save(&buffer, "PNG");
     const std::vector<QImage> images =
-        ReadIconImages(IconFile({Bytes(buffer.data().begin(), buffer.data().end())}));
+        ReadAsQImages(IconFile({Bytes(buffer.data().begin(), buffer.data().end())}));
     ASSERT_EQ(images.size(), 1u);
     EXPECT_EQ(images[0].size(), QSize(20, 20));
     EXPECT_EQ(images[0].pixel(5, 5), qRgba(1, 2, 3, 128));
@@ -221,11 +229,11 @@ TEST(IconReader, DamagedFilesGiveNoImage) {
     for (const Case& c : cases) {
         Bytes file = IconFile({Dib(Small)});
         c.damage(file);
-        EXPECT_EQ(ReadIconImages(file).size(), c.images) << c.name;
+        EXPECT_EQ(ReadAsQImages(file).size(), c.images) << c.name;
     }
     Bytes two = IconFile({Dib(Small), Dib(Small)});
     Put32(two, Entry + 16 + 12, 0xffffff00u);
-    EXPECT_EQ(ReadIconImages(two).size(), 1u) << "second image out of bounds";
+    EXPECT_EQ(ReadAsQImages(two).size(), 1u) << "second image out of bounds";
 }
 
 TEST(IconReader, ChoosesTheImageForASize) {
@@ -234,8 +242,9 @@ TEST(IconReader, ChoosesTheImageForASize) {
         image.fill(colour);
         return image;
     };
-    const std::vector<QImage> images = {filled(48, qRgb(48, 0, 0)), filled(16, qRgb(16, 0, 0)),
-                                        filled(32, qRgb(32, 0, 0))};
+    const std::vector<dorvane::Image> images = {ImageOf(filled(48, qRgb(48, 0, 0))),
+                                                ImageOf(filled(16, qRgb(16, 0, 0))),
+                                                ImageOf(filled(32, qRgb(32, 0, 0)))};
     EXPECT_EQ(IconImageOfSize(images, QSize(16, 16)).pixel(0, 0), qRgb(16, 0, 0));
     const QImage fromLarger = IconImageOfSize(images, QSize(24, 24));
     EXPECT_EQ(fromLarger.size(), QSize(24, 24));
@@ -250,7 +259,7 @@ TEST(IconReader, ChoosesTheImageForASize) {
 TEST(IconReader, ReadsTheProgramsIconFile) {
     const Bytes bytes = testing::AssetBytes("dorvane.ico");
     EXPECT_EQ(bytes.size(), 99678u);
-    const std::vector<QImage> images = ReadIconImages(bytes);
+    const std::vector<QImage> images = ReadAsQImages(bytes);
     std::vector<int> sides;
     for (const QImage& image : images) {
         EXPECT_EQ(image.width(), image.height());
@@ -258,7 +267,7 @@ TEST(IconReader, ReadsTheProgramsIconFile) {
     }
     EXPECT_EQ(sides, (std::vector<int>{128, 64, 48, 32, 16}));
     ASSERT_FALSE(images.empty());
-    EXPECT_EQ(IconImageOfSize(images, QSize(16, 16)), images.back());
+    EXPECT_EQ(IconImageOfSize(ReadIconImagesWithPng(bytes), QSize(16, 16)), images.back());
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The thumbnails' JPEG decoder: good pictures come out as Qt's own reader sees
 // them, at the chosen DCT scaling; junk, truncated and corrupt bytes come out
 // empty instead of ending the process or showing half a picture.
-#include "platform/jpeg_decoder.h"
+#include "pictures/jpeg_decoder.h"
 
 #include <gtest/gtest.h>
 
@@ -13,10 +13,17 @@
 #include <string>
 #include <vector>
 
+#include "platform/qt/qt_image.h"
+
 namespace dorvane {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+
+// the decoder's picture as the thumbnails wrap it
+QImage Decode(const Bytes& bytes, QSize atLeast = {}) {
+    return QImageOf(DecodeJpeg(bytes, atLeast.width(), atLeast.height()), QImage::Format_RGB32);
+}
 
 Bytes Encode(const QImage& image) {
     QBuffer buffer;
@@ -53,7 +60,7 @@ constexpr std::uint8_t StartOfFrame = 0xc0, StartOfScan = 0xda, QuantTable = 0xd
 // Would catch: a decoder that swaps channels, flips rows or misreads a scaling.
 TEST(JpegDecoder, GivesThePicturesPixelsAsQtsOwnReaderDoes) {
     const Bytes& bytes = Picture160x240();
-    const QImage ours = DecodeJpeg(bytes);
+    const QImage ours = Decode(bytes);
     const QImage theirs = QImage::fromData(bytes.data(), static_cast<int>(bytes.size()), "JPG")
                               .convertToFormat(QImage::Format_RGB888);
     ASSERT_EQ(ours.size(), QSize(160, 240));
@@ -70,8 +77,7 @@ TEST(JpegDecoder, GivesThePicturesPixelsAsQtsOwnReaderDoes) {
 }
 
 TEST(JpegDecoder, GreyPicturesComeOutAsRgb) {
-    const QImage grey =
-        DecodeJpeg(Encode(Gradient(40, 30).convertToFormat(QImage::Format_Grayscale8)));
+    const QImage grey = Decode(Encode(Gradient(40, 30).convertToFormat(QImage::Format_Grayscale8)));
     ASSERT_EQ(grey.size(), QSize(40, 30));
     EXPECT_EQ(qRed(grey.pixel(20, 15)), qGreen(grey.pixel(20, 15)));
 }
@@ -90,7 +96,7 @@ TEST(JpegDecoder, ScalesToTheSmallestEighthThatCoversTheWantedSize) {
         {{161, 10}, {160, 240}},  // wider than the picture: full size, never larger
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(DecodeJpeg(Picture160x240(), c.wanted).size(), c.expected)
+        EXPECT_EQ(Decode(Picture160x240(), c.wanted).size(), c.expected)
             << c.wanted.width() << " x " << c.wanted.height();
     }
 }
@@ -147,8 +153,8 @@ TEST(JpegDecoder, BadBytesGiveAnEmptyPicture) {
          }},
     };
     for (const Case& c : cases) {
-        EXPECT_TRUE(DecodeJpeg(c.bytes()).isNull()) << c.name;
-        EXPECT_TRUE(DecodeJpeg(c.bytes(), QSize(70, 134)).isNull()) << c.name << ", scaled";
+        EXPECT_TRUE(Decode(c.bytes()).isNull()) << c.name;
+        EXPECT_TRUE(Decode(c.bytes(), QSize(70, 134)).isNull()) << c.name << ", scaled";
     }
 }
 
@@ -158,7 +164,7 @@ TEST(JpegDecoder, StrayBytesBetweenMarkersStillDecode) {
     Bytes bytes = Picture160x240();
     const std::size_t table = MarkerAt(bytes, QuantTable);
     bytes.insert(bytes.begin() + static_cast<std::ptrdiff_t>(table), {0x00, 0x11, 0x22});
-    EXPECT_EQ(DecodeJpeg(bytes).size(), QSize(160, 240));
+    EXPECT_EQ(Decode(bytes).size(), QSize(160, 240));
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The main window as built from the program's layout: every control by name
 // in its place, what shows at start, the stacking, the window's own settings
 // and the looks that can be read back from the widgets.
+#include "window/main_window_build.h"
+
 #include <QtCore/qtestsupport_core.h>
 #include <gtest/gtest.h>
 
@@ -8,11 +10,12 @@
 #include <QStringEncoder>
 #include <array>
 
+#include "core/program_values.h"
 #include "layout/main_window_layout.h"
-#include "layout/program_values.h"
-#include "platform/face_label.h"
-#include "platform/jpeg_decoder.h"
-#include "platform/thumbnail_box.h"
+#include "pictures/jpeg_decoder.h"
+#include "platform/qt/face_label.h"
+#include "platform/qt/qt_image.h"
+#include "platform/qt/thumbnail_box.h"
 #include "real_window_fixture.h"
 
 namespace dorvane::test {
@@ -189,7 +192,7 @@ TEST_F(MainWindowBuild, ThumbnailsAreStretchedInsideAOnePixelBorder) {
         EXPECT_EQ(look.pixelColor(corner), border);
     }
     const ControlLayout* row = FindControl(TheMainWindowLayout(), Box(1));
-    const QImage expected = DecodeJpeg(row->image.bytes)
+    const QImage expected = QImageOf(DecodeJpeg(row->image.bytes), QImage::Format_RGB32)
                                 .scaled(70, 134, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                                 .convertToFormat(QImage::Format_RGB32);
     // block averages: the box may scale in the DCT first, which moves single
@@ -269,7 +272,7 @@ TEST(MainWindowCreation, ABrokenLayoutMakesNoWindow) {
     const MainWindowLayout layout{settings, rows};
     RecordingEvents events;
     QtWindow platform;
-    EXPECT_FALSE(platform.CreateMainWindow(layout, {0, 0}, events));
+    EXPECT_FALSE(BuildMainWindow(platform, layout, {0, 0}, events));
     EXPECT_FALSE(platform.WindowExists());
     platform.RunMessageLoop();  // returns at once: there is no window
 }

@@ -8,7 +8,7 @@
 #include <QSystemTrayIcon>
 #include <QWebEngineView>
 
-#include "platform/qt_browser_pane.h"
+#include "platform/qt/qt_browser_pane.h"
 #include "real_window_fixture.h"
 #include "window_input.h"
 
@@ -29,7 +29,7 @@ class MainWindowKeys : public RealWindow {
 };
 
 TEST_F(MainWindowKeys, EscapeClosesTheWindowShiftEscapeDoesNot) {
-    platform_->FocusControl(Button(1));
+    platform_->FocusControl(Button(1), FocusCause::Direct);
     ASSERT_TRUE(WaitForFocusOn(Button(1)));
     for (const Qt::KeyboardModifiers modifiers :
          {Qt::KeyboardModifiers(Qt::ShiftModifier), Qt::KeyboardModifiers(Qt::ControlModifier),
@@ -56,7 +56,7 @@ TEST_F(MainWindowKeys, EscapeClosesTheWindowFromInsideThePage) {
 // Would catch: Qt's own focus chain (creation order) instead of the focus
 // order, the hidden contact pane taking the focus, no wrap at the end.
 TEST_F(MainWindowKeys, TabAndShiftTabFollowTheFocusOrder) {
-    platform_->FocusControl(Button(1));
+    platform_->FocusControl(Button(1), FocusCause::Direct);
     ASSERT_TRUE(WaitForFocusOn(Button(1)));
     const std::vector<std::string> forward = {Button(2), Button(3), Button(4), Button(5),
                                               Button(6), Contact,   Browser1};
@@ -72,11 +72,11 @@ TEST_F(MainWindowKeys, TabAndShiftTabFollowTheFocusOrder) {
         << (focus ? focus->metaObject()->className() : "none") << " "
         << (focus ? focus->objectName().toStdString() : "");
 
-    platform_->FocusControl(Button(1));
+    platform_->FocusControl(Button(1), FocusCause::Direct);
     ASSERT_TRUE(WaitForFocusOn(Button(1)));
     PressKey(window_, Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_TRUE(WaitForFocusOn(Browser1));
-    platform_->FocusControl(Contact);
+    platform_->FocusControl(Contact, FocusCause::Direct);
     ASSERT_TRUE(WaitForFocusOn(Contact));
     PressKey(window_, Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_TRUE(WaitForFocusOn(Button(6)));
@@ -87,12 +87,12 @@ TEST_F(MainWindowKeys, TabAndShiftTabFollowTheFocusOrder) {
 TEST_F(MainWindowKeys, ThePageHandsTheFocusBackAlongTheFocusOrder) {
     LoadPage("data:text/html,<p>no focusable element</p>");
 
-    platform_->FocusControl(Browser1);
+    platform_->FocusControl(Browser1, FocusCause::Direct);
     ASSERT_TRUE(WaitForFocusOn(Browser1));
     PressKey(window_, Qt::Key_Tab);
     EXPECT_TRUE(WaitForFocusOn(Button(1)));
 
-    platform_->FocusControl(Browser1);
+    platform_->FocusControl(Browser1, FocusCause::Direct);
     ASSERT_TRUE(WaitForFocusOn(Browser1));
     PressKey(window_, Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_TRUE(WaitForFocusOn(Contact));
@@ -101,7 +101,7 @@ TEST_F(MainWindowKeys, ThePageHandsTheFocusBackAlongTheFocusOrder) {
 // Would catch: a type button clicked by Enter (a default or auto-default
 // button); Space still clicks it, as on any push button.
 TEST_F(MainWindowKeys, EnterOnATypeButtonClicksNothing) {
-    platform_->FocusControl(Button(2));
+    platform_->FocusControl(Button(2), FocusCause::Direct);
     ASSERT_TRUE(WaitForFocusOn(Button(2)));
     PressKey(window_, Qt::Key_Return);
     PressKey(window_, Qt::Key_Enter, Qt::KeypadModifier);

@@ -1,29 +1,21 @@
 // The type buttons on the real window, through the program's own handlers:
 // real clicks switch the real panels, and the notice leaves them alone.
+#include <QtCore/qtestsupport_core.h>
 #include <gtest/gtest.h>
 
-#include <QtCore/qtestsupport_core.h>
-
-#include <QApplication>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
 
-#include "app/application_state.h"
-#include "app/library_loader.h"
+#include "core/application_state.h"
+#include "platform/null/null_platform.h"
 #include "real_window_fixture.h"
 #include "window/main_window.h"
 #include "window_input.h"
 
 namespace dorvane::test {
 namespace {
-
-class NoLibraries : public LibraryLoader {
-  public:
-    LibraryHandle Load(std::string_view) override { return nullptr; }
-    void* Symbol(LibraryHandle, const char*) override { return nullptr; }
-    void Unload(LibraryHandle) override {}
-};
 
 class PanelSwitchWindow : public RealWindow {
   protected:
@@ -41,7 +33,7 @@ class PanelSwitchWindow : public RealWindow {
         return visible;
     }
 
-    NoLibraries libraries_;
+    NullLibraries libraries_;
     ApplicationState state_;
     MainWindow handlers_{*platform_, libraries_, state_};
 };

@@ -1,13 +1,15 @@
 // The browser pane and the program's web profile, offscreen, with the test
 // program's private data and cache home. No page comes from the network:
 // data: addresses, and a site on 127.0.0.1.
+#include "platform/qt/qt_browser_pane.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
-#include <QMessageBox>
 #include <QFile>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
 #include <QUrl>
@@ -21,8 +23,7 @@
 
 #include "gui_wait.h"
 #include "loopback_site.h"
-#include "platform/popup_browser_window.h"
-#include "platform/qt_browser_pane.h"
+#include "platform/qt/popup_browser_window.h"
 
 namespace dorvane {
 namespace {

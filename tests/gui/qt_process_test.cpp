@@ -1,7 +1,8 @@
 // The process adapter: the executable's path, the current directory, the
 // fatal error box and the immediate exit.
-#include <gtest/gtest.h>
+#include "platform/qt/qt_process.h"
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <QAbstractButton>
@@ -13,8 +14,6 @@
 #include <filesystem>
 #include <string>
 #include <vector>
-
-#include "platform/qt_process.h"
 
 namespace dorvane {
 namespace {
@@ -40,10 +39,10 @@ TEST(QtProcessTest, SetCurrentDirectoryMovesOnlyToFoldersThatExist) {
     const fs::path folder = fs::canonical(fs::temp_directory_path());
     QtProcess process;
 
-    EXPECT_TRUE(process.SetCurrentDirectory(ZPath(folder)));
+    EXPECT_TRUE(process.SetWorkingDirectory(ZPath(folder)));
     EXPECT_EQ(fs::current_path(), folder);
     for (const std::string& path : {ZPath(folder / "no such folder"), std::string("Q:\\Tools")}) {
-        EXPECT_FALSE(process.SetCurrentDirectory(path)) << path;
+        EXPECT_FALSE(process.SetWorkingDirectory(path)) << path;
         EXPECT_EQ(fs::current_path(), folder) << path;
     }
     fs::current_path(start);

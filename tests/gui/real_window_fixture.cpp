@@ -5,10 +5,11 @@
 
 #include <QApplication>
 
-#include "layout/main_window_layout.h"
-#include "platform/qt_browser_pane.h"
-
 #include "gbk_hex.h"
+#include "layout/main_window_layout.h"
+#include "platform/qt/qt_browser_pane.h"
+#include "window/main_window_build.h"
+#include "window/window_keys.h"
 
 namespace dorvane::test {
 
@@ -34,14 +35,21 @@ const std::string Browser2 = Gbk("B3ACCEC4B1BEE4AFC0C0BFF232");
 const std::string Contact = Gbk("B3ACBCB6B0B4C5A531");
 const std::string Label2 = Gbk("B1EAC7A932");
 
+bool RecordingEvents::KeyDown(Key key, Modifiers modifiers) {
+    return window != nullptr && CarryOutKey(*window, TheMainWindowLayout(), key, modifiers);
+}
+
+void RecordingEvents::FocusLeaving(bool forward) {
+    if (window != nullptr) MoveFocusAlong(*window, TheMainWindowLayout(), forward);
+}
+
 void RealWindow::SetUp() {
     const MainWindowLayout& layout = TheMainWindowLayout();
-    ASSERT_TRUE(platform_->CreateMainWindow(
-        layout, StartPlace(layout, platform_->PrimaryScreenSize()), events_));
-    for (const ControlLayout& row : layout.controls)
-        platform_->SetControlShown(row.name, row.visible);
+    events_.window = platform_.get();
+    ASSERT_TRUE(BuildMainWindow(*platform_, layout,
+                                StartPlace(layout, platform_->PrimaryScreenSize()), events_));
     platform_->ShowWindow();
-    platform_->FocusControl(StartFocusOrder(layout).front()->name);
+    platform_->FocusControl(StartFocusOrder(layout).front()->name, FocusCause::Direct);
     window_ = platform_->Window();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window_));
 }

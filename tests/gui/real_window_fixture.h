@@ -12,8 +12,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/main_window_widget.h"
-#include "platform/qt_window.h"
+#include "platform/qt/main_window_widget.h"
+#include "platform/qt/qt_window.h"
 
 namespace dorvane::test {
 
@@ -24,6 +24,8 @@ std::string Button(int number);  // 按钮n
 extern const std::string Yijing1, Yijing2, Yijing3, Egao, Keai;
 extern const std::string Group1, Group2, Group4, Browser1, Browser2, Contact, Label2;
 
+// Records the control events; keys and focus hand-backs go to the program's
+// own rules (window/window_keys) on `window`.
 class RecordingEvents : public MainWindowEvents {
   public:
     void Created() override {}
@@ -31,8 +33,11 @@ class RecordingEvents : public MainWindowEvents {
         fired.emplace_back(row.name);
         if (forward != nullptr) forward->ControlEvent(row);
     }
+    bool KeyDown(Key key, Modifiers modifiers) override;
+    void FocusLeaving(bool forward) override;
     std::vector<std::string> fired;
     MainWindowEvents* forward = nullptr;  // the program's own handlers, when a test wants them
+    WindowPlatform* window = nullptr;
 };
 
 class RealWindow : public ::testing::Test {

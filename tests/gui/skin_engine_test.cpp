@@ -1,9 +1,8 @@
 // The skin engine as the program uses it: loaded by path, called once with
 // the carried skin file, unloaded at the end, all against the running
 // QApplication (offscreen). A private data home holds drive C:.
-#include <gtest/gtest.h>
-
 #include <dlfcn.h>
+#include <gtest/gtest.h>
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -16,7 +15,6 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
-
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -28,7 +26,7 @@
 #include <vector>
 
 #include "SkinH_EL.h"
-#include "platform/windows_paths.h"
+#include "platform/posix/windows_paths.h"
 
 namespace {
 

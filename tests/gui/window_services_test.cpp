@@ -10,7 +10,7 @@
 #include <QTimer>
 
 #include "layout/main_window_layout.h"
-#include "platform/icon_reader.h"
+#include "platform/qt/qt_image.h"
 #include "real_window_fixture.h"
 #include "window/main_window.h"
 #include "window_input.h"
@@ -89,7 +89,7 @@ TEST_F(WindowServices, TheTrayIconShowsTheSmallImageAndGoesWithTheWindow) {
     EXPECT_EQ(tray->icon().availableSizes(), QList<QSize>{QSize(16, 16)});
     const QImage shown =
         tray->icon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
-    EXPECT_EQ(shown, IconImageOfSize(ReadIconImages(icon), QSize(16, 16)));
+    EXPECT_EQ(shown, IconImageOfSize(ReadIconImagesWithPng(icon), QSize(16, 16)));
 
     PressKey(window_, Qt::Key_Escape);
     EXPECT_TRUE(tray.isNull()) << "removed when the window closes";

@@ -10,11 +10,10 @@
 #include <vector>
 
 #include "catalogue/outfit_catalogue.h"
+#include "core/program_values.h"
+#include "gbk_hex.h"
 #include "layout/embedded_pictures.h"
 #include "layout/main_window_layout.h"
-#include "layout/program_values.h"
-
-#include "gbk_hex.h"
 
 namespace dorvane {
 namespace {
@@ -126,7 +125,8 @@ TEST(OutfitCatalogue, ThirdPanelItemsAscendInReadingOrder) {
     }
 }
 
-// The layout and the catalogue each hold the grid; they must agree on every box.
+// The layout places the boxes by the thumbnail table the catalogue reads: each
+// box in its panel, at its cell, with its own picture (box n, picture n).
 TEST(CatalogueAndLayout, AgreeOnEveryBoxsPanelPlaceAndPicture) {
     const MainWindowLayout& layout = TheMainWindowLayout();
     for (const OutfitEntry& entry : OutfitCatalogue()) {

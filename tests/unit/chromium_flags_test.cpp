@@ -1,9 +1,9 @@
 // The web engine's start flags: ours added once, anything already set kept.
+#include "platform/qt/chromium_flags.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
-
-#include "platform/chromium_flags.h"
 
 namespace dorvane {
 namespace {

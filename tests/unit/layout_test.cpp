@@ -7,11 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "core/program_values.h"
+#include "gbk_hex.h"
 #include "layout/embedded_pictures.h"
 #include "layout/main_window_layout.h"
-#include "layout/program_values.h"
-
-#include "gbk_hex.h"
 
 namespace dorvane {
 namespace {

@@ -1,12 +1,12 @@
 // Reading a symbolic link whole: the executable's path must never be cut
 // short, whatever its length.
-#include <gtest/gtest.h>
+#include "platform/posix/link_target.h"
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <string>
 
-#include "platform/link_target.h"
 #include "posix_fixtures.h"
 
 namespace dorvane {

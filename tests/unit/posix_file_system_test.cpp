@@ -1,8 +1,9 @@
 // The file-system adapter: create-or-truncate without sharing, over real
 // files in a temporary folder, with a second process holding the file.
-#include <gtest/gtest.h>
+#include "platform/posix/posix_file_system.h"
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,8 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/posix_file_system.h"
-#include "platform/posix_library_loader.h"
+#include "platform/posix/posix_library_loader.h"
 #include "posix_fixtures.h"
 
 namespace dorvane {

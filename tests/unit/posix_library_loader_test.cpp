@@ -1,10 +1,11 @@
 // The library loader over a small test library: by Windows path, by bare
 // name through the executable's RUNPATH, the files it refuses, and the
 // shared lock it keeps on a loaded file.
-#include <gtest/gtest.h>
+#include "platform/posix/posix_library_loader.h"
 
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,7 +15,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/posix_library_loader.h"
 #include "posix_fixtures.h"
 
 namespace dorvane {

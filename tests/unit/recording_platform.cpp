@@ -40,6 +40,15 @@ private:
 
 }  // namespace
 
+std::vector<std::uint8_t> TestCarriedFiles::Carried(std::uint32_t size, std::uint8_t seed) {
+    std::vector<std::uint8_t> carried(8 + size);
+    carried[0] = 1;  // one dimension
+    for (int i = 0; i < 4; ++i) carried[4 + i] = static_cast<std::uint8_t>(size >> (8 * i));
+    for (std::uint32_t i = 0; i < size; ++i)
+        carried[8 + i] = static_cast<std::uint8_t>(seed + i * 7);
+    return carried;
+}
+
 RecordingPlatform::RecordingPlatform() { current = this; }
 
 void RecordingPlatform::InitialiseComponent() { calls.push_back("InitialiseComponent"); }
@@ -48,7 +57,7 @@ std::string RecordingPlatform::ExecutablePath() {
     calls.push_back("ExecutablePath");
     return executablePath;
 }
-bool RecordingPlatform::SetCurrentDirectory(std::string_view path) {
+bool RecordingPlatform::SetWorkingDirectory(std::string_view path) {
     calls.push_back("SetCurrentDirectory " + std::string(path));
     return true;
 }
@@ -73,7 +82,7 @@ std::unique_ptr<WritableFile> RecordingPlatform::CreateAlways(std::string_view p
     return std::make_unique<RecordingFile>(*this, name);
 }
 
-bool RecordingPlatform::CreateMainWindow(const MainWindowLayout&, Point place,
+bool RecordingPlatform::CreateMainWindow(const WindowSettings&, Point place,
                                          MainWindowEvents& windowEvents) {
     calls.push_back("CreateMainWindow " + std::to_string(place.x) + "," + std::to_string(place.y));
     if (!windowCreatable) return false;
@@ -81,10 +90,40 @@ bool RecordingPlatform::CreateMainWindow(const MainWindowLayout&, Point place,
     events = &windowEvents;
     return true;
 }
-void RecordingPlatform::SetControlShown(std::string_view, bool) { ++controlWrites; }
+bool RecordingPlatform::CreateControl(const ControlLayout& row) {
+    const std::string name(row.name);
+    if (uncreatableControls.count(name)) return false;
+    built.push_back("Create " + name + " in " + std::string(row.parent));
+    parents[name] = row.parent;
+    return true;
+}
+void RecordingPlatform::RaiseControl(std::string_view name) {
+    built.push_back("Raise " + std::string(name));
+}
+void RecordingPlatform::SetControlShown(std::string_view name, bool shown) {
+    ++controlWrites;
+    built.push_back((shown ? "Show " : "Hide ") + std::string(name));
+    if (shown) {
+        shownControls.insert(std::string(name));
+    } else {
+        shownControls.erase(std::string(name));
+    }
+}
+bool RecordingPlatform::ControlShowsNow(std::string_view name) {
+    const std::string control(name);
+    if (!shownControls.count(control)) return false;
+    const auto parent = parents.find(control);
+    return parent == parents.end() || parent->second.empty() || ControlShowsNow(parent->second);
+}
 void RecordingPlatform::ShowWindow() { calls.push_back("ShowWindow"); }
-void RecordingPlatform::FocusControl(std::string_view name) {
-    calls.push_back("FocusControl " + std::string(name));
+void RecordingPlatform::FocusControl(std::string_view name, FocusCause cause) {
+    constexpr const char* Causes[] = {"", " forward", " backward"};
+    calls.push_back("FocusControl " + std::string(name) + Causes[static_cast<int>(cause)]);
+    focused = name;
+}
+void RecordingPlatform::CloseWindow() {
+    calls.push_back("CloseWindow");
+    windowExists = false;
 }
 void RecordingPlatform::RunMessageLoop() {
     calls.push_back("RunMessageLoop");

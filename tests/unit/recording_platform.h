@@ -11,9 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "app/library_loader.h"
 #include "app/process_platform.h"
+#include "core/library_loader.h"
 #include "payloads/file_system.h"
+#include "payloads/payloads.h"
 #include "window/window_platform.h"
 
 namespace dorvane::testing {
@@ -21,6 +22,16 @@ namespace dorvane::testing {
 // thrown by ExitProcess, so a test sees the exit code and the stack unwinds
 struct ExitCalled {
     int code;
+};
+
+// Carried files made for the tests, in the carried layout, of the program's
+// sizes and each with its own bytes (a swapped or cut write shows); the plain
+// logic gets them handed in as the program hands in its own.
+struct TestCarriedFiles {
+    std::vector<std::uint8_t> skinFile = Carried(13192, 0x53);
+    std::vector<std::uint8_t> skinLibrary = Carried(88576, 0x4C);
+    CarriedFiles Files() const { return {EmbeddedPayload(skinFile), EmbeddedPayload(skinLibrary)}; }
+    static std::vector<std::uint8_t> Carried(std::uint32_t size, std::uint8_t seed);
 };
 
 class RecordingPlatform : public ProcessPlatform,
@@ -37,7 +48,7 @@ public:
     void InitialiseComponent() override;
     void ShutdownComponent() override;
     std::string ExecutablePath() override;
-    bool SetCurrentDirectory(std::string_view path) override;
+    bool SetWorkingDirectory(std::string_view path) override;
     void ShowErrorBox(std::string_view text) override;
     void ReleaseIcons() override;
     [[noreturn]] void ExitProcess(int code) override;
@@ -50,19 +61,30 @@ public:
     std::size_t diskSpace = SIZE_MAX;
     std::unique_ptr<WritableFile> CreateAlways(std::string_view path) override;
 
-    // window
+    // window: the build's steps (each control made, raised, shown or hidden)
+    // go to `built`, one line each, not to `calls`
     bool windowCreatable = true;
     bool windowExists = false;
+    std::set<std::string> uncreatableControls;
     std::optional<std::vector<std::uint8_t>> iconFile = std::vector<std::uint8_t>(99678, 0x42);
     std::function<void()> inMessageLoop;  // what the user does while the loop runs
     MainWindowEvents* events = nullptr;
+    std::vector<std::string> built;
+    std::set<std::string> shownControls;
+    std::map<std::string, std::string> parents;  // of each control made
+    std::string focused;                         // the control that has the focus, empty for none
     Size PrimaryScreenSize() override { return {1024, 768}; }
-    bool CreateMainWindow(const MainWindowLayout& layout, Point place,
+    bool CreateMainWindow(const WindowSettings& settings, Point place,
                           MainWindowEvents& windowEvents) override;
+    bool CreateControl(const ControlLayout& row) override;
+    void RaiseControl(std::string_view name) override;
     void SetControlShown(std::string_view name, bool shown) override;
+    bool ControlShowsNow(std::string_view name) override;
+    void FocusControl(std::string_view name, FocusCause cause) override;
+    std::string_view FocusedControl() override { return focused; }
+    void CloseWindow() override;
     bool WindowExists() override { return windowExists; }
     void ShowWindow() override;
-    void FocusControl(std::string_view name) override;
     void RunMessageLoop() override;
     std::optional<std::vector<std::uint8_t>> IconFileBytes() override;
     bool SetTrayIcon(std::span<const std::uint8_t> iconBytes, std::string_view tip) override;

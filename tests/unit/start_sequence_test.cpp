@@ -18,7 +18,8 @@ const std::string LibraryBesideProgram = RunDir + "\\SkinH_EL.dll";
 
 struct Harness {
     RecordingPlatform platform;
-    Application application{{platform, platform, platform, platform}};
+    testing::TestCarriedFiles carried;
+    Application application{{platform, platform, platform, platform}, carried.Files()};
 };
 
 std::string WriteLine(const std::string& path, EmbeddedPayload payload) {
@@ -41,10 +42,10 @@ TEST(StartSequence, NormalRunCallsThePlatformInOrder) {
         "ExecutablePath",
         "SetCurrentDirectory " + RunDir,
         "CreateAlways " + skinFile,
-        WriteLine(skinFile, SkinFilePayload()),
+        WriteLine(skinFile, h.carried.Files().skinFile),
         "Close " + skinFile,
         "CreateAlways " + LibraryBesideProgram,
-        WriteLine(LibraryBesideProgram, SkinLibraryPayload()),
+        WriteLine(LibraryBesideProgram, h.carried.Files().skinLibrary),
         "Close " + LibraryBesideProgram,
         "CreateMainWindow 16,56",
         "IconFileBytes",
@@ -73,8 +74,8 @@ TEST(StartSequence, WrittenFilesHoldExactlyTheCarriedBytes) {
 
     h.application.StartSequence();
 
-    const auto skin = SkinFilePayload().Content();
-    const auto library = SkinLibraryPayload().Content();
+    const auto skin = h.carried.Files().skinFile.Content();
+    const auto library = h.carried.Files().skinLibrary.Content();
     EXPECT_EQ(h.platform.files[std::string(SkinFilePath)],
               std::vector<std::uint8_t>(skin.begin(), skin.end()));
     EXPECT_EQ(h.platform.files[LibraryBesideProgram],

@@ -1,7 +1,8 @@
 // The Windows-style path mapping, both ways, with a private data home so the
 // drive C: folder lives in a temporary folder.
-#include <gtest/gtest.h>
+#include "platform/posix/windows_paths.h"
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -9,8 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/gbk.h"
-#include "platform/windows_paths.h"
+#include "platform/posix/gbk.h"
 
 namespace dorvane::paths {
 namespace {

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <vector>
 
-#include "platform/gbk.h"
+#include "platform/posix/gbk.h"
 
 namespace dorvane::skin {
 namespace {
