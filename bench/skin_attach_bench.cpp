@@ -30,7 +30,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "platform/windows_paths.h"
+#include "platform/posix/windows_paths.h"
 
 namespace {
 
