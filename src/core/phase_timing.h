@@ -2,12 +2,14 @@
 // (DORVANE_PHASE_TIMING): each timed scope adds its duration, from the
 // monotonic clock, to its phase; the table goes to stderr once, when the
 // window has first been painted. In any other build the macros are empty and
-// nothing of this is compiled in.
+// nothing of this is compiled in. The clock is read in phase_timing.cpp,
+// which is built apart from the plain logic's GBK texts (<chrono> carries a
+// literal that GBK cannot hold).
 #pragma once
 
 #ifdef DORVANE_PHASE_TIMING
 
-#include <chrono>
+#include <cstdint>
 
 namespace dorvane::timing {
 
@@ -20,23 +22,28 @@ enum class Phase {
     SkinAttachCall,
     Show,
     Pictures,
+    // made while the window and its controls are: the web views' own start,
+    // which a bare web view pays as well; not part of our own work
+    WebViews,
     Count
 };
 
-void Add(Phase phase, std::chrono::steady_clock::duration spent);
+// the monotonic clock, in nanoseconds
+std::int64_t Now();
+void Add(Phase phase, std::int64_t nanoseconds);
 // the table of every phase and their sum; only the first call prints
 void PrintOnce();
 
 class ScopedPhase {
   public:
-    explicit ScopedPhase(Phase phase) : phase_(phase), start_(std::chrono::steady_clock::now()) {}
-    ~ScopedPhase() { Add(phase_, std::chrono::steady_clock::now() - start_); }
+    explicit ScopedPhase(Phase phase) : phase_(phase), start_(Now()) {}
+    ~ScopedPhase() { Add(phase_, Now() - start_); }
     ScopedPhase(const ScopedPhase&) = delete;
     ScopedPhase& operator=(const ScopedPhase&) = delete;
 
   private:
     Phase phase_;
-    std::chrono::steady_clock::time_point start_;
+    std::int64_t start_;
 };
 
 }  // namespace dorvane::timing
