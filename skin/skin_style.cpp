@@ -201,6 +201,9 @@ QRect ButtonContents(const QRect& r) {
 // What polish changed on a widget, kept on the widget itself (so it goes with
 // it) as [palette before, flags].
 const char* const SavedProperty = "_dorvane_skin_saved";
+// Set on flat push buttons: a button that paints its own fill and frame
+// leaves them to the pill (the program's picture button reads it).
+const char* const PaintsPanelProperty = "dorvaneSkinPaintsPanel";
 enum SavedFlag { HadOwnPalette = 1, HadStyledBackground = 2 };
 
 // The caption pill stands at the left, whatever the box's alignment: the
@@ -227,7 +230,8 @@ void SkinStyle::polish(QWidget* widget) {
                         parent->testAttribute(Qt::WA_SetPalette) &&
                         !widget->testAttribute(Qt::WA_SetPalette);
     const bool tip = IsTip(widget);
-    if (!card && !flat && !cutOff && !tip) return;
+    if (flat) widget->setProperty(PaintsPanelProperty, true);
+    if (!card && !cutOff && !tip) return;
 
     if (!widget->property(SavedProperty).isValid()) {
         const int flags =
@@ -246,16 +250,13 @@ void SkinStyle::polish(QWidget* widget) {
         }
         widget->setAttribute(Qt::WA_StyledBackground, true);  // drawn under the text, too
     }
-    if (flat) {
-        // the pill is the button's panel and border: its own fill and frame go
-        for (QPalette::ColorRole role : {QPalette::Button, QPalette::Dark, QPalette::Highlight}) {
-            palette.setColor(role, Qt::transparent);
-        }
-    }
     widget->setPalette(palette);
 }
 
 void SkinStyle::unpolish(QWidget* widget) {
+    if (widget->property(PaintsPanelProperty).isValid()) {
+        widget->setProperty(PaintsPanelProperty, QVariant());
+    }
     const QVariant saved = widget->property(SavedProperty);
     if (saved.isValid()) {
         const QVariantList values = saved.toList();
@@ -309,11 +310,6 @@ void SkinStyle::drawControl(ControlElement element, const QStyleOption* option, 
             QStyleOptionFocusRect focus;
             focus.QStyleOption::operator=(*button);
             focus.rect = proxy()->subElementRect(SE_PushButtonFocusRect, button, widget);
-            if (IsPill(*button)) {
-                // polish cleared a flat button's Highlight; the focus frame is drawn in it
-                focus.palette.setBrush(QPalette::Highlight,
-                                       QApplication::palette(widget).brush(QPalette::Highlight));
-            }
             proxy()->drawPrimitive(PE_FrameFocusRect, &focus, painter, widget);
         }
         return;

@@ -4,7 +4,8 @@
 // word-wrapped labels. An application style sheet would draw the same, but
 // makes Qt polish every widget through its slowest path; this style does its
 // work in a handful of paint calls and changes a widget only where the look
-// needs it (a label's card, a flat button's own fill), undoing it in unpolish.
+// needs it (a label's card; a property telling a flat button that paints its
+// own fill to leave it to the pill), undoing it in unpolish.
 // It lives in the engine library, so the engine replaces it with a plain base
 // style before the library is unloaded (see skin_attach.cpp).
 #pragma once

@@ -4,6 +4,7 @@
 #include <new>
 
 #include "app/run_directory.h"
+#include "core/phase_timing.h"
 #include "core/program_values.h"
 #include "layout/main_window_layout.h"
 #include "window/main_window_build.h"
@@ -61,12 +62,18 @@ void Application::LoadWindow() {
     const MainWindowLayout& layout = TheMainWindowLayout();
     if (layout.controls.empty()) RuntimeError("窗口数据缺失，程序无法继续运行。");
     const Point place = StartPlace(layout, platforms_.window.PrimaryScreenSize());
-    if (!BuildMainWindow(platforms_.window, layout, place, mainWindow_)) {
-        RuntimeError("无法创建程序窗口，程序无法继续运行。");
+    bool built;
+    {
+        DORVANE_TIME_PHASE(WindowAndControls);
+        built = BuildMainWindow(platforms_.window, layout, place, mainWindow_);
     }
+    if (!built) RuntimeError("无法创建程序窗口，程序无法继续运行。");
     mainWindow_.Created();
     if (!platforms_.window.WindowExists()) return;
-    platforms_.window.ShowWindow();
+    {
+        DORVANE_TIME_PHASE(Show);
+        platforms_.window.ShowWindow();
+    }
     const std::vector<const ControlLayout*> focusOrder = StartFocusOrder(layout);
     if (!focusOrder.empty()) {
         platforms_.window.FocusControl(focusOrder.front()->name, FocusCause::Direct);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/phase_timing.h"
+
 namespace dorvane {
 
 namespace {
@@ -55,11 +57,17 @@ OwnedText RunDirectoryQuery(const ApplicationState& state) {
 
 int StartupSubroutine(FileSystem& files, const ApplicationState& state,
                       const CarriedFiles& carried) {
-    WriteToFile(files, SkinFilePath.data(), {carried.skinFile});
+    {
+        DORVANE_TIME_PHASE(SkinFileWrite);
+        WriteToFile(files, SkinFilePath.data(), {carried.skinFile});
+    }
     OwnedText directory = RunDirectoryQuery(state);
     OwnedText libraryPath = JoinTexts({directory.CStr(), "\\SkinH_EL.dll"});
     Free(directory);
-    WriteToFile(files, libraryPath.IsNone() ? "" : libraryPath.CStr(), {carried.skinLibrary});
+    {
+        DORVANE_TIME_PHASE(LibraryWrite);
+        WriteToFile(files, libraryPath.IsNone() ? "" : libraryPath.CStr(), {carried.skinLibrary});
+    }
     Free(libraryPath);
     return 0;
 }

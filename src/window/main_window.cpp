@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "browser/browser_handlers.h"
+#include "core/phase_timing.h"
 #include "core/program_values.h"
 #include "payloads/owned_text.h"
 #include "payloads/payloads.h"
@@ -58,14 +59,19 @@ void MainWindow::FocusLeaving(bool forward) {
 }
 
 void MainWindow::CreatedActions() {
-    std::vector<std::uint8_t> icon = window_.IconFileBytes().value_or(std::vector<std::uint8_t>{});
-    window_.SetTrayIcon(icon, TrayTipText());
-    icon = {};
+    {
+        DORVANE_TIME_PHASE(TrayIcon);
+        std::vector<std::uint8_t> icon =
+            window_.IconFileBytes().value_or(std::vector<std::uint8_t>{});
+        window_.SetTrayIcon(icon, TrayTipText());
+        icon = {};
+    }
     AttachSkin();
 }
 
 void MainWindow::AttachSkin() {
     if (skinAttach_ == nullptr) {
+        DORVANE_TIME_PHASE(SkinLibraryLoad);
         OwnedText besideProgram =
             JoinTexts({state_.runDirectory.c_str(), "\\", SkinLibraryFileName});
         LibraryHandle library = libraries_.Load(besideProgram.View());
@@ -79,6 +85,7 @@ void MainWindow::AttachSkin() {
         state_.loadedLibraries.push_back(library);
         skinAttach_ = reinterpret_cast<SkinAttachEx>(function);
     }
+    DORVANE_TIME_PHASE(SkinAttachCall);
     skinAttach_(SkinFilePath.data(), "");
 }
 

@@ -181,7 +181,7 @@ void ExpectSkinned(const SkinnedWidgets& w) {
     EXPECT_EQ(w.label->palette().color(QPalette::WindowText), QColor(Qt::red));
     EXPECT_TRUE(w.label->testAttribute(Qt::WA_StyledBackground));
     EXPECT_EQ(w.label->contentsRect(), w.label->rect().adjusted(1, 1, -1, -1));  // inside the card's border
-    EXPECT_EQ(w.flat->palette().color(QPalette::Button).alpha(), 0);
+    EXPECT_TRUE(w.flat->property("dorvaneSkinPaintsPanel").toBool());
 }
 
 // Catches a look that drifts from the one the skin had as a style sheet: a
@@ -226,6 +226,7 @@ TEST_F(SkinEngineTest, UnloadingTakesTheStyleBack) {
     EXPECT_EQ(w.label->contentsRect(), plainContents);
     EXPECT_FALSE(w.flat->testAttribute(Qt::WA_SetPalette));
     EXPECT_NE(w.flat->palette().color(QPalette::Button).alpha(), 0);
+    EXPECT_FALSE(w.flat->property("dorvaneSkinPaintsPanel").isValid());
     EXPECT_FALSE(Shot(w.window).isNull());
 }
 

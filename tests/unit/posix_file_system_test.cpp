@@ -5,9 +5,11 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -31,20 +33,28 @@ std::span<const std::uint8_t> Bytes(const std::string& text) {
 }
 
 // Catches a missing truncation (old bytes left behind the new ones), a
-// truncation that happens only on O_TRUNC-style opens of new files, and a
-// zero-length payload that leaves the old content.
+// truncation that happens only on O_TRUNC-style opens of new files, a
+// zero-length payload that leaves the old content, and, as the bytes are
+// written in place, a cut made where the first write ended or an old tail
+// left when the new content ends inside the old one's last block.
 TEST(PosixFileSystemTest, LeavesExactlyWhatWasWritten) {
     struct Case {
         const char* what;
         std::optional<std::string> before;  // none: the file does not exist
-        std::string written;
+        std::vector<std::string> parts;     // one Write each
     };
     const std::vector<Case> cases = {
-        {"new file", std::nullopt, "payload"},
-        {"longer file", std::string(4096, 'x'), "payload"},
-        {"shorter file", "ab", "payload"},
-        {"nothing written to a new file", std::nullopt, ""},
-        {"nothing written to an old file", "old content", ""},
+        {"new file", std::nullopt, {"payload"}},
+        {"longer file", std::string(4096, 'x'), {"payload"}},
+        {"shorter file", "ab", {"payload"}},
+        {"nothing written to a new file", std::nullopt, {}},
+        {"nothing written to an old file", "old content", {}},
+        {"longer file, two writes", std::string(100000, 'x'), {std::string(5000, 'a'), "tail"}},
+        {"shorter file, two writes", std::string(3000, 'x'), {std::string(5000, 'a'), "tail"}},
+        {"longer file, ending inside its last block",
+         std::string(8191, 'x'),
+         {std::string(8190, 'a')}},
+        {"file of the same size", std::string(4096, 'x'), {std::string(4096, 'a')}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -55,12 +65,46 @@ TEST(PosixFileSystemTest, LeavesExactlyWhatWasWritten) {
         PosixFileSystem files;
         auto file = files.CreateAlways(ZPath(path));
         ASSERT_NE(file, nullptr);
-        if (!c.written.empty()) {
-            EXPECT_EQ(file->Write(Bytes(c.written)), c.written.size());
+        std::string written;
+        for (const std::string& part : c.parts) {
+            EXPECT_EQ(file->Write(Bytes(part)), part.size());
+            written += part;
         }
         EXPECT_TRUE(file->Close());
-        EXPECT_EQ(ReadWhole(path), c.written);
+        EXPECT_EQ(ReadWhole(path), written);
     }
+}
+
+// Catches a write cut short (the disk full; here the file size limit) over a
+// longer old file leaving the old file's tail after the new bytes: the file
+// must be the part that was written, as after a truncating open.
+TEST(PosixFileSystemTest, ShortWriteOverALongerFileLeavesOnlyTheNewBytes) {
+    TempFolder folder;
+    const std::string path = folder.File("SkinH_EL.dll");
+    WriteWhole(path, std::string(20000, 'x'));
+    const std::string payload(12000, 'a');
+    constexpr rlim_t Limit = 8192;
+
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);  // the write comes back short instead
+    rlimit limited = before;
+    limited.rlim_cur = Limit;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    std::size_t written = 0;
+    {
+        PosixFileSystem files;
+        auto file = files.CreateAlways(ZPath(path));
+        if (file) {
+            written = file->Write(Bytes(payload));
+            file->Close();
+        }
+    }
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(written, Limit) << "the fixture did not cut the write short";
+    EXPECT_EQ(ReadWhole(path), payload.substr(0, Limit));
 }
 
 // Catches opening that creates folders, or leaves a file behind, when the

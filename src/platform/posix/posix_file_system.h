@@ -13,7 +13,8 @@ class PosixFileSystem : public FileSystem {
     // Opens without truncating and takes LOCK_EX|LOCK_NB first: while another
     // process holds any lock on the file (a running copy that has the library
     // loaded holds a shared one) the open fails and the file stays as it was.
-    // Only then is it truncated.
+    // Only then is it written, in place from the start; Close cuts off what
+    // is left of a longer old file.
     std::unique_ptr<WritableFile> CreateAlways(std::string_view path) override;
 };
 

@@ -22,7 +22,7 @@ void FaceLabel::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), palette().color(QPalette::Button));
     QStyleOption option;
     option.initFrom(this);
-    style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);  // a style sheet's card
+    style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);  // a skin's card
     drawFrame(&painter);
 
     const QRect area = contentsRect();

@@ -2,6 +2,7 @@
 
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QVariant>
 
 namespace dorvane {
 
@@ -15,8 +16,8 @@ FlatImageButton::FlatImageButton(const QImage& picture, bool border, QWidget* pa
 
 void FlatImageButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
-    // a skin's style sheet paints the panel and frame itself
-    const bool skinned = testAttribute(Qt::WA_StyleSheet);
+    // a skin's style paints the panel and frame itself, and says so when it polishes us
+    const bool skinned = property("dorvaneSkinPaintsPanel").toBool();
     if (!skinned) painter.fillRect(rect(), palette().color(QPalette::Button));
     QStyleOptionButton option;
     initStyleOption(&option);

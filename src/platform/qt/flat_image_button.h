@@ -1,7 +1,8 @@
 // The contact button's look: a flat push button (no 3-D bevel) with a
 // one-pixel border line, its picture before an empty caption and no focus
-// rectangle. The picture moves by a pixel while pressed. Under a skin's style
-// sheet the sheet draws the button's panel and frame instead of the line.
+// rectangle. The picture moves by a pixel while pressed. Under a skin whose
+// style sets the dynamic property dorvaneSkinPaintsPanel (in polish), the
+// style draws the button's panel and frame instead of the line.
 // Clicks come as clicked(); it is never a default button.
 #pragma once
 

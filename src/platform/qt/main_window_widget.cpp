@@ -5,7 +5,9 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QShortcut>
+#include <QTimer>
 
+#include "core/phase_timing.h"
 #include "platform/qt/control_factory.h"
 #include "platform/qt/gbk_qstring.h"
 #include "platform/qt/key_hook.h"
@@ -126,6 +128,15 @@ void MainWindowWidget::RemoveTrayIcon() {
     tray_->hide();
     delete tray_;
 }
+
+#ifdef DORVANE_PHASE_TIMING
+// The children are painted in the same pass, after this: the zero timer
+// fires once they have been.
+void MainWindowWidget::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    QTimer::singleShot(0, this, [] { DORVANE_PRINT_PHASES(); });
+}
+#endif
 
 void MainWindowWidget::closeEvent(QCloseEvent* event) {
     // the window always closes; it is destroyed right after (WA_DeleteOnClose)

@@ -48,6 +48,10 @@ class MainWindowWidget : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+#ifdef DORVANE_PHASE_TIMING
+    // the start's table, once the whole window (its pictures too) has been painted
+    void paintEvent(QPaintEvent* event) override;
+#endif
 
   private:
     void bindSignal(const ControlLayout& row, QWidget* control);

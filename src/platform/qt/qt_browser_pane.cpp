@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <array>
 
+#include "core/phase_timing.h"
 #include "platform/qt/chromium_flags.h"
 #include "platform/qt/popup_browser_window.h"
 #include "platform/qt/program_web_page.h"
@@ -67,6 +68,7 @@ QString ProgramFolder(QStandardPaths::StandardLocation location) {
 }  // namespace
 
 QtBrowserPane::QtBrowserPane(QWidget* parent, const PaneSettings& settings) : QWidget(parent) {
+    DORVANE_TIME_PHASE(WebViews);  // what the bare web view pays as well
     setAutoFillBackground(true);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);

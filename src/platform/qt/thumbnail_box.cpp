@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "core/phase_timing.h"
 #include "pictures/jpeg_decoder.h"
 #include "platform/qt/qt_image.h"
 
@@ -23,6 +24,7 @@ const QImage& ThumbnailBox::Picture(QSize devicePixels, qreal ratio) {
         // ratio) decodes again. Full size, then a smooth scale: libjpeg-turbo's
         // SIMD full-size decode beats its DCT scaling to these boxes
         // (bench/thumbnails_bench.cpp).
+        DORVANE_TIME_PHASE(Pictures);
         const QImage full = QImageOf(DecodeJpeg(jpeg_), QImage::Format_RGB32);
         decoded_ = true;
         undecodable_ = full.isNull();
