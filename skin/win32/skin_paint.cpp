@@ -39,15 +39,20 @@ class Buffer {
 };
 
 // A box of the style sheet blended over what the DC already shows.
+// Only the part the DC can show is computed.
 void PaintBox(HDC dc, const RECT& r, const Box& box) {
     const int w = r.right - r.left, h = r.bottom - r.top;
-    if (w <= 0 || h <= 0 || !IsVisible(box)) {
+    RECT shown;
+    if (w <= 0 || h <= 0 || !IsVisible(box) || GetClipBox(dc, &shown) == ERROR ||
+        !IntersectRect(&shown, &shown, &r)) {
         return;
     }
+    const Area part{shown.left - r.left, shown.top - r.top, shown.right - shown.left,
+                    shown.bottom - shown.top};
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;  // rows top down
+    info.bmiHeader.biWidth = part.width;
+    info.bmiHeader.biHeight = -part.height;  // rows top down
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
@@ -55,12 +60,13 @@ void PaintBox(HDC dc, const RECT& r, const Box& box) {
     if (!bitmap) {
         return;
     }
-    RasteriseBox(box, w, h, static_cast<std::uint32_t*>(bits));
+    RasteriseBox(box, w, h, part, static_cast<std::uint32_t*>(bits));
     HDC source = CreateCompatibleDC(dc);
     if (source) {
         HGDIOBJ old = SelectObject(source, bitmap);
         const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-        AlphaBlend(dc, r.left, r.top, w, h, source, 0, 0, w, h, blend);
+        AlphaBlend(dc, shown.left, shown.top, part.width, part.height, source, 0, 0, part.width,
+                   part.height, blend);
         SelectObject(source, old);
         DeleteDC(source);
     }
@@ -225,8 +231,10 @@ void DrawImage(HWND button, HDC dc, const RECT& r) {
         return;
     }
     HGDIOBJ old = SelectObject(source, image);
-    BitBlt(dc, (r.left + r.right - bm.bmWidth) / 2, (r.top + r.bottom - bm.bmHeight) / 2,
-           bm.bmWidth, bm.bmHeight, source, 0, 0, SRCCOPY);
+    // the picture's top-left colour is its background: the face shows there
+    TransparentBlt(dc, (r.left + r.right - bm.bmWidth) / 2, (r.top + r.bottom - bm.bmHeight) / 2,
+                   bm.bmWidth, bm.bmHeight, source, 0, 0, bm.bmWidth, bm.bmHeight,
+                   GetPixel(source, 0, 0));
     SelectObject(source, old);
     DeleteDC(source);
 }
@@ -318,12 +326,15 @@ bool Painter::Make() {
         auto* header = reinterpret_cast<BITMAPINFOHEADER*>(packed.data());
         header->biSize = sizeof(BITMAPINFOHEADER);
         header->biWidth = tile.width;
-        header->biHeight = -static_cast<LONG>(tile.height);
+        header->biHeight = tile.height;  // bottom up: not every brush takes a top-down DIB
         header->biPlanes = 1;
         header->biBitCount = 32;
         auto* pixels = reinterpret_cast<std::uint32_t*>(packed.data() + sizeof(BITMAPINFOHEADER));
-        for (std::size_t i = 0; i < count; ++i) {
-            pixels[i] = Over(tile.argb[i], window) & 0xFFFFFFu;
+        for (std::size_t y = 0; y < tile.height; ++y) {
+            const std::uint32_t* row = tile.argb.data() + (tile.height - 1 - y) * tile.width;
+            for (std::size_t x = 0; x < tile.width; ++x) {
+                pixels[y * tile.width + x] = Over(row[x], window) & 0xFFFFFFu;
+            }
         }
         tileBrush = CreateDIBPatternBrushPt(packed.data(), DIB_RGB_COLORS);
         tileWidth = tile.width;

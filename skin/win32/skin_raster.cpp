@@ -25,7 +25,7 @@ bool IsVisible(const Box& box) {
     return fills || HasBorder(box);
 }
 
-void RasteriseBox(const Box& box, int w, int h, std::uint32_t* pixels) {
+void RasteriseBox(const Box& box, int w, int h, const Area& part, std::uint32_t* pixels) {
     const bool border = HasBorder(box);
     const float radius = static_cast<float>(std::min(box.radius, std::min(w, h) / 2));
     const float bw = border ? static_cast<float>(box.borderWidth) : 0;
@@ -33,10 +33,10 @@ void RasteriseBox(const Box& box, int w, int h, std::uint32_t* pixels) {
     // a dash four border widths long, a gap of two, as Qt draws a dashed line
     const int unit = box.borderWidth > 0 ? box.borderWidth : 1;
     const int dashOn = 4 * unit, dashPeriod = 6 * unit;
-    for (int y = 0; y < h; ++y) {
+    for (int y = part.y; y < part.y + part.height; ++y) {
         const float py = y + 0.5f;
         const std::uint32_t rowFill = box.fill.ColourAt(py / static_cast<float>(h));
-        for (int x = 0; x < w; ++x) {
+        for (int x = part.x; x < part.x + part.width; ++x) {
             const float px = x + 0.5f;
             // signed distance to the rounded outline, negative inside
             const float qx = std::fabs(px - halfW) - (halfW - radius);
@@ -46,7 +46,8 @@ void RasteriseBox(const Box& box, int w, int h, std::uint32_t* pixels) {
             const float d = std::sqrt(ox * ox + oy * oy) + (most < 0 ? most : 0) - radius;
             const float outer = Clamp01(0.5f - d);
             const float inner = border ? Clamp01(0.5f - (d + bw)) : outer;
-            std::uint32_t& out = pixels[static_cast<std::size_t>(y) * w + x];
+            std::uint32_t& out =
+                pixels[static_cast<std::size_t>(y - part.y) * part.width + (x - part.x)];
             if (outer <= 0) {
                 out = 0;
                 continue;

@@ -12,8 +12,15 @@ namespace dorvane::skin {
 // Whether painting the box would change anything at all.
 bool IsVisible(const Box& box);
 
-// width*height pixels, rows top down, 0xAARRGGBB premultiplied by alpha (as
-// AlphaBlend takes them); zero outside the rounded outline.
-void RasteriseBox(const Box& box, int width, int height, std::uint32_t* pixels);
+// Part of a box: the pixels from (x, y), width by height.
+struct Area {
+    int x, y, width, height;
+};
+
+// The part's pixels of a box of width by height, rows top down, 0xAARRGGBB
+// premultiplied by alpha (as AlphaBlend takes them); zero outside the
+// rounded outline. Only the part is computed: a control asks for the bit of
+// its parent's box behind it.
+void RasteriseBox(const Box& box, int width, int height, const Area& part, std::uint32_t* pixels);
 
 }  // namespace dorvane::skin

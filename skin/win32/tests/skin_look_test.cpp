@@ -181,7 +181,7 @@ TEST(SkinRaster, PaintsRoundedBordersDashesAndPremultipliedFill) {
     box.radius = 6;
     const int w = 40, h = 20;
     std::vector<std::uint32_t> px(w * h, 0xDEADBEEF);
-    RasteriseBox(box, w, h, px.data());
+    RasteriseBox(box, w, h, {0, 0, w, h}, px.data());
     const auto at = [&](int x, int y) { return px[static_cast<std::size_t>(y) * w + x]; };
     EXPECT_EQ(at(0, 0), 0u) << "outside the rounded corner";
     EXPECT_EQ(at(20, 0), 0xFFFF0000u) << "top edge";
@@ -191,7 +191,7 @@ TEST(SkinRaster, PaintsRoundedBordersDashesAndPremultipliedFill) {
     EXPECT_LT(at(1, 1) >> 24, 255u) << "the corner is smoothed";
 
     box.dashed = true;
-    RasteriseBox(box, w, h, px.data());
+    RasteriseBox(box, w, h, {0, 0, w, h}, px.data());
     EXPECT_EQ(at(8, 0), 0xFFFF0000u) << "a dash";
     EXPECT_EQ(at(10, 0), 0xFF204060u) << "a gap shows the fill";
 
@@ -199,10 +199,20 @@ TEST(SkinRaster, PaintsRoundedBordersDashesAndPremultipliedFill) {
     glass.fill.count = 1;
     glass.fill.stops[0] = {0, 0x80FFFFFF};
     glass.radius = 100;  // more than half the box: a pill, not a failure
-    RasteriseBox(glass, w, h, px.data());
+    RasteriseBox(glass, w, h, {0, 0, w, h}, px.data());
     EXPECT_EQ(at(20, 10), 0x80808080u) << "premultiplied";
     EXPECT_EQ(at(0, 0), 0u);
     EXPECT_FALSE(IsVisible(Box{}));
+
+    // a part is the same pixels as the whole has there
+    std::vector<std::uint32_t> whole(w * h), part(5 * 4);
+    RasteriseBox(box, w, h, {0, 0, w, h}, whole.data());
+    RasteriseBox(box, w, h, {30, 14, 5, 4}, part.data());
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 5; ++x) {
+            EXPECT_EQ(part[y * 5 + x], whole[(14 + y) * w + 30 + x]) << x << "," << y;
+        }
+    }
 }
 
 }  // namespace
