@@ -351,6 +351,48 @@ TEST_F(SkinEngine, WindowsCreatedLaterAreSkinnedAndReleasedToo) {
     EXPECT_EQ(ProcOf(later.push), plainButton);
 }
 
+// A message box made on the skinned thread, seen from a timer while it is up.
+struct BoxProbe {
+    HMODULE library = nullptr;
+    bool seen = false;
+    bool box = false;
+    int controls = 0;
+    int skinnedControls = 0;
+    COLORREF background = 0;
+};
+BoxProbe boxProbe;
+
+BOOL CALLBACK CountSkinned(HWND control, LPARAM) {
+    ++boxProbe.controls;
+    boxProbe.skinnedControls += PointsInto(ProcOf(control), boxProbe.library);
+    return TRUE;
+}
+
+void CALLBACK LookAtBox(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND box = FindWindowA("#32770", "Skin test box");
+    if (!box) {
+        return;
+    }
+    KillTimer(nullptr, timer);
+    boxProbe.seen = true;
+    boxProbe.box = PointsInto(ProcOf(box), boxProbe.library);
+    EnumChildWindows(box, CountSkinned, 0);
+    boxProbe.background = Snapshot(box).At(2, 2);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+TEST_F(SkinEngine, MessageBoxesOnTheSkinnedThreadWearItToo) {
+    ASSERT_EQ(attach(SkinPath.c_str(), ""), 0);
+    boxProbe = BoxProbe{library};
+    SetTimer(nullptr, 0, 50, LookAtBox);
+    MessageBoxA(nullptr, "A message on the skinned thread", "Skin test box", MB_OK);
+    ASSERT_TRUE(boxProbe.seen);
+    EXPECT_TRUE(boxProbe.box);
+    EXPECT_GE(boxProbe.controls, 2) << "its text and its button";
+    EXPECT_EQ(boxProbe.skinnedControls, boxProbe.controls);
+    EXPECT_TRUE(Near(boxProbe.background, Ref(Skin().TileAt(2, 2))));
+}
+
 TEST_F(SkinEngine, DetachTakesItOffAndAttachingAgainPutsItBack) {
     EXPECT_EQ(detach(), 1) << "nothing attached yet";
     ASSERT_EQ(attach(SkinPath.c_str(), ""), 0);
