@@ -235,7 +235,7 @@ TEST_F(BrowserPaneTest, SettingsAreAppliedAsGiven) {
         VARIANT_BOOL offline = 1, silent = 1;
         IWebBrowser2_get_Offline(PaneWebBrowser(pane), &offline);
         IWebBrowser2_get_Silent(PaneWebBrowser(pane), &silent);
-        // automation booleans: true is -1, never 1
+        // the control reports back what it was given
         EXPECT_EQ(offline, c.offline ? VARIANT_TRUE : VARIANT_FALSE);
         EXPECT_EQ(silent, c.silent ? VARIANT_TRUE : VARIANT_FALSE);
         DestroyWindow(pane);
