@@ -5,7 +5,7 @@
 # rebuild reuses them.
 #
 #   dorvane_win32_jpeg       libjpeg-turbo with its SIMD (nasm), the jpeg62
-#                            API as Debian's libjpeg62-turbo
+#                            API as Debian's libjpeg62-turbo; also as JPEG::JPEG
 #   dorvane_win32_lzma       liblzma, decoder only (LZMA1/LZMA2, no encoders,
 #                            no threads, small): what the skin engine links
 #   dorvane_win32_lzma_full  liblzma with the LZMA1/LZMA2 encoders too, for
@@ -66,6 +66,10 @@ ExternalProject_Add(dorvane_win32_jpeg_build
             <SOURCE_DIR>/jmorecfg.h <SOURCE_DIR>/jerror.h <INSTALL_DIR>/include/
   BUILD_BYPRODUCTS ${jpeg_prefix}/lib/libjpeg.a)
 dorvane_imported(dorvane_win32_jpeg dorvane_win32_jpeg_build ${jpeg_prefix}/lib/libjpeg.a ${jpeg_prefix}/include)
+# the name FindJPEG gives the Linux edition, so the plain logic links its
+# decoder by one name in both editions
+add_library(JPEG::JPEG INTERFACE IMPORTED GLOBAL)
+target_link_libraries(JPEG::JPEG INTERFACE dorvane_win32_jpeg)
 
 # liblzma: xz-utils' own autotools build, cross (--host), out of the source
 # folder; only src/liblzma is built and installed, none of the tools.

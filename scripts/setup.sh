@@ -26,6 +26,9 @@ packages=(
   # it, and the locale whose code page is GBK's
   g++-mingw-w64-i686 g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32
   nasm nsis wine wine32:i386 locales
+  # where the machine runs no 32-bit user code (some virtual machines), the
+  # same tests run as 64-bit Windows programs under 64-bit Wine
+  g++-mingw-w64-x86-64-posix wine64
 )
 
 # Debian's source packages of the libraries the Windows edition links
