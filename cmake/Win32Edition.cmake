@@ -96,6 +96,7 @@ endif()
 if(EXISTS ${PROJECT_SOURCE_DIR}/skin/win32/CMakeLists.txt)
   add_subdirectory(skin/win32)
 endif()
+add_subdirectory(src/platform/win32)
 
 if(DORVANE_BUILD_TESTS)
   enable_testing()
