@@ -96,7 +96,8 @@ endif()
 if(EXISTS ${PROJECT_SOURCE_DIR}/skin/win32/CMakeLists.txt)
   add_subdirectory(skin/win32)
 endif()
-add_subdirectory(src/platform/win32)
+# the plain logic, the carried files and the program with its Win32 adapters
+add_subdirectory(src)
 
 if(DORVANE_BUILD_TESTS)
   enable_testing()
