@@ -12,13 +12,15 @@ if [ -n "${DISPLAY:-}" ]; then
   exec "$program"
 fi
 
-source scripts/xvfb.sh
+source tests/lib/harness.sh
 start_xvfb
 trap 'kill $XVFB_PID 2>/dev/null || true' EXIT
 "$program" &
 pid=$!
 window=$(wait_for_window "$pid" 60) || { echo "run: the window did not show" >&2; kill "$pid"; exit 1; }
-sleep "${DORVANE_SCREENSHOT_DELAY:-4}"  # let the page and the pictures paint
+# The home page comes from the network, and nothing on the screen tells a
+# page still loading from one that is done: give it a fixed time to paint.
+sleep "${DORVANE_SCREENSHOT_DELAY:-4}"
 screenshot=$PWD/build/screenshot.png
 import -window root "$screenshot"
 echo "Screenshot of the window: $screenshot"

@@ -3,7 +3,9 @@
 # full-size picture, not blown up from a 70 x 134 copy: the scale-2 render of
 # 图片框1 must hold clearly more fine detail than the 2x upscale of the scale-1
 # render, and still be the same picture.
-source "$(dirname "$0")/lib.sh"
+set -euo pipefail
+source "$(dirname "$0")/../lib/harness.sh"
+prepare_run "$@"
 XVFB_SCREEN=2560x1600x24 start_xvfb
 start_proxy
 
@@ -18,8 +20,9 @@ shoot() {
   eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
   [ "$WIDTH" = $((984 * scale)) ] && [ "$HEIGHT" = $((624 * scale)) ] ||
     fail "at scale $scale the window is ${WIDTH}x$HEIGHT"
-  sleep 2  # the first paint, the thumbnails' decode
-  import -window "$WINDOW" "$file"
+  capture_when_drawn "$WINDOW" "$file" \
+    "$((scale * INSIDE_W))x$((scale * INSIDE_H))+$((scale * INSIDE_X))+$((scale * INSIDE_Y))" 30 ||
+    fail "at scale $scale 图片框1 shows no settled picture"
   xdotool key Escape
   wait_for_exit 30
   [ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS at scale $scale"

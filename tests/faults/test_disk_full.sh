@@ -9,7 +9,8 @@
 # status 255, never a crash in the loader.
 # Needs to mount tmpfs (root); exits 77 (skipped) where it cannot.
 #
-# usage: tests/faults/test_disk_full.sh path/to/dorvane [path/to/SkinH_EL.dll]
+# usage: tests/faults/test_disk_full.sh [LAUNCHER...] path/to/dorvane
+# (the built library from DORVANE_BUILT_SKIN_LIBRARY, else the build tree's)
 set -euo pipefail
 # the sizes above are the stripped, padded library's; a sanitizer build's is
 # megabytes, so no loadable part of it fits
@@ -17,21 +18,16 @@ if [ "${DORVANE_SANITIZED_BUILD:-0}" = 1 ]; then
   echo "SKIP: the sanitizer build's library is not the carried size"
   exit 77
 fi
-source "$(cd "$(dirname "$0")/.." && pwd)/e2e/lib.sh"
-source "$REPO_DIR/tests/soak/soak_lib.sh"
-CARRIED_LIBRARY=${2:-$(dirname "$BUILT_PROGRAM")/../skin/SkinH_EL.dll}
-[ -f "$CARRIED_LIBRARY" ] || fail "no carried library at $CARRIED_LIBRARY"
+source "$(dirname "$0")/../lib/harness.sh"
+prepare_run "$@"
 
-SKIN_DIR=$XDG_DATA_HOME/dorvane/drive_c/WINDOWS/system32/drivers
+SKIN_DIR=$(dirname "$SKIN_FILE")
 MOUNTS=()
 # the program and its helpers keep the run directory busy: they go first
 unmount_all() {
   local m pid
   for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
-  for _ in $(seq 50); do
-    [ -z "$(our_processes)" ] && break
-    sleep 0.1
-  done
+  wait_until 5 none_of_ours || true
   for m in "${MOUNTS[@]}"; do umount "$m" 2>/dev/null || umount -l "$m" || true; done
 }
 trap 'unmount_all; cleanup' EXIT
@@ -56,16 +52,14 @@ mount_small "$SKIN_DIR" $((8 * 1024))
 start_xvfb
 start_tray_host
 start_proxy
-library=$RUN_DIR/SkinH_EL.dll
-skin=$SKIN_DIR/kiss.she
+library=$LIBRARY_FILE
+skin=$SKIN_FILE
 
 # the full disk: both writes stop short, and nothing says so
 start_program
 # the window shows only after the skin call: no fatal stop on the way; and no box
-sleep 1
-for window in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null); do
-  [ "$(xdotool getwindowname "$window")" = 错误 ] && fail "an error box shows"
-done
+sleep 1  # time for a box to show, which it must not
+[ -z "$(window_titled "$APP_PID" 错误)" ] || fail "an error box shows"
 [ "$(stat -c %s "$library")" = 65536 ] || fail "library is $(stat -c %s "$library") bytes on the full disk"
 [ "$(stat -c %s "$skin")" = 8192 ] || fail "skin file is $(stat -c %s "$skin") bytes on the full disk"
 cmp -s -n 65536 "$library" "$CARRIED_LIBRARY" || fail "the cut-off library is not the carried one's beginning"
@@ -88,18 +82,10 @@ wait_for_exit 30
 # loaded, which is the fatal stop (its box, then 255), not a crash.
 rm -f "$library"
 mount -o remount,size=$(((program_pages * page) + 16 * 1024)) "$RUN_DIR"
-"$PROGRAM" >>"$WORK/program.out" 2>&1 &
-APP_PID=$!
-PIDS+=("$APP_PID")
-box=
-for _ in $(seq 600); do
-  for window in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null); do
-    [ "$(xdotool getwindowname "$window")" = 错误 ] && box=$window
-  done
-  [ -n "$box" ] && break
-  kill -0 "$APP_PID" 2>/dev/null || break
-  sleep 0.1
-done
+launch_program
+error_box_or_end() { [ -n "$(window_titled "$APP_PID" 错误)" ] || ! kill -0 "$APP_PID" 2>/dev/null; }
+wait_until 60 error_box_or_end || true
+box=$(window_titled "$APP_PID" 错误)
 [ -n "$box" ] || { wait_for_exit 5; fail "no error box for a cut-off library (exit status $EXIT_STATUS)"; }
 [ "$(stat -c %s "$library")" = 16384 ] || fail "library is $(stat -c %s "$library") bytes on the fuller disk"
 xdotool windowfocus --sync "$box" key Return

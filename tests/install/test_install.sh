@@ -10,7 +10,7 @@
 set -euo pipefail
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 REPO=$(cd "$HERE/../.." && pwd)
-source "$REPO/scripts/xvfb.sh"
+source "$REPO/tests/lib/harness.sh"
 build=${1:?usage: $0 BUILD_DIR PREFIX BUILT_ENGINE ICON_FILE}
 prefix=${2:?} engine=${3:?} icon=${4:?}
 
@@ -22,13 +22,9 @@ cleanup() {
   [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
   chmod -R u+w "$WORK" 2>/dev/null || true
   # the web engine's helpers may still be writing their cache for a moment
-  [ -n "${KEEP_WORK:-}" ] || rm -rf "$WORK" 2>/dev/null || { sleep 2 && rm -rf "$WORK"; }
+  [ -n "${KEEP_WORK:-}" ] || wait_until 10 rm -rf "$WORK" 2>/dev/null || rm -rf "$WORK"
 }
 trap cleanup EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
 
 DESTDIR=$WORK/dest cmake --install "$build" >"$WORK/install.log" || {
   cat "$WORK/install.log" >&2
@@ -138,13 +134,8 @@ echo "$wm_class"
 skin=$home/data/dorvane/drive_c/WINDOWS/system32/drivers/kiss.she
 [ "$(stat -c %s "$skin" 2>/dev/null)" = 13192 ] || fail "no skin file in the user's drive C: folder"
 
-close_with_escape "$window" "$APP_PID" 30 || fail "the program did not end after Esc"
+expect_clean_close "$window" "$APP_PID" "$WORK/program.out"
 APP_PID=
-status=$EXIT_STATUS
-[ "$status" = 0 ] || {
-  cat "$WORK/program.out" >&2
-  fail "exit status $status after Esc"
-}
 
 [ "$(ls -lA --time-style=full-iso "$root/bin")" = "$before_bin" ] || fail "bin/ changed during the run"
 [ "$(ls -lA --time-style=full-iso "$progdir")" = "$before_dir" ] || fail "the program's folder changed during the run"

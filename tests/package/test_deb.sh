@@ -7,13 +7,9 @@
 #   test_deb.sh BUILD_DIR
 set -euo pipefail
 REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-source "$REPO/scripts/xvfb.sh"
+source "$REPO/tests/lib/harness.sh"
 build=$(cd "${1:?usage: $0 BUILD_DIR}" && pwd)
 
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
 [ "$(id -u)" = 0 ] || fail "installs a package: run as root"
 if dpkg-query -W -f='${Status}' dorvane 2>/dev/null | grep -q 'ok installed'; then
   fail "a dorvane package is installed already; remove it first (apt-get purge dorvane)"
@@ -28,7 +24,7 @@ cleanup() {
   [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
   [ -n "$INSTALLED" ] && apt-get purge -y -qq dorvane >/dev/null 2>&1 || true
   # the web engine's helpers may still be writing their cache for a moment
-  [ -n "${KEEP_WORK:-}" ] || rm -rf "$WORK" 2>/dev/null || { sleep 2 && rm -rf "$WORK"; }
+  [ -n "${KEEP_WORK:-}" ] || wait_until 10 rm -rf "$WORK" 2>/dev/null || rm -rf "$WORK"
 }
 trap cleanup EXIT
 export DEBIAN_FRONTEND=noninteractive
@@ -72,13 +68,8 @@ window=$(wait_for_window "$APP_PID" 90) || {
   cat "$WORK/program.out" >&2
   fail "the window did not show"
 }
-close_with_escape "$window" "$APP_PID" 30 || fail "the program did not end after Esc"
+expect_clean_close "$window" "$APP_PID" "$WORK/program.out"
 APP_PID=
-status=$EXIT_STATUS
-[ "$status" = 0 ] || {
-  cat "$WORK/program.out" >&2
-  fail "exit status $status after Esc"
-}
 # root could write beside the executable: what it wrote must be the packaged bytes
 verify=$(dpkg --verify dorvane 2>&1) || true
 [ -z "$verify" ] || fail "the installed files differ from the package's: $verify"

@@ -5,21 +5,18 @@
 # (the program, QtWebEngineProcess), no tray icon, no lock on either carried
 # file, and both files are whole: their sizes and bytes are the carried ones.
 #
-# usage: tests/soak/start_close.sh path/to/dorvane [path/to/SkinH_EL.dll]
+# usage: tests/soak/start_close.sh [LAUNCHER...] path/to/dorvane
+# (the built library from DORVANE_BUILT_SKIN_LIBRARY, else the build tree's)
 set -euo pipefail
-source "$(cd "$(dirname "$0")/.." && pwd)/e2e/lib.sh"
-source "$(dirname "${BASH_SOURCE[0]}")/soak_lib.sh"
-CARRIED_LIBRARY=${2:-$(dirname "$BUILT_PROGRAM")/../skin/SkinH_EL.dll}
-[ -f "$CARRIED_LIBRARY" ] || fail "no carried library at $CARRIED_LIBRARY"
+source "$(dirname "$0")/../lib/harness.sh"
+prepare_run "$@"
 RUNS=${SOAK_RUNS:-100}
 
 start_xvfb
 start_tray_host
-start_long_proxy
+start_proxy 3600
 mark_our_processes
 
-library=$RUN_DIR/SkinH_EL.dll
-skin=$XDG_DATA_HOME/dorvane/drive_c/WINDOWS/system32/drivers/kiss.she
 started=$(date +%s)
 for run in $(seq "$RUNS"); do
   start_program
@@ -31,17 +28,12 @@ for run in $(seq "$RUNS"); do
 done
 
 # the engine's helpers end a moment after the program
-for _ in $(seq 100); do
-  [ -z "$(our_processes)" ] && break
-  sleep 0.1
-done
-left=$(our_processes)
-[ -z "$left" ] || fail "processes left after $RUNS runs: $left"
+wait_until 10 none_of_ours || fail "processes left after $RUNS runs: $(our_processes)"
 wait_for_tray_icons 0 5 || fail "$(tray_icon_count) tray icons left"
-locks=$(locks_on "$library" "$skin")
+locks=$(locks_on "$LIBRARY_FILE" "$SKIN_FILE")
 [ -z "$locks" ] || fail "locks left: $locks"
-check_whole "$library" "$CARRIED_LIBRARY" 88576
-check_whole "$skin" "$REPO_DIR/assets/kiss.she" 13192
+check_whole "$LIBRARY_FILE" "$CARRIED_LIBRARY" 88576
+check_whole "$SKIN_FILE" "$REPO_DIR/assets/kiss.she" 13192
 bus=$(autolaunched_bus)
 [ -z "$bus" ] || echo "note: the session bus libdbus started for the first run is still there, as it stays until the display ends: $bus"
 echo "start and close x $RUNS: ok, every exit 0, nothing left, both files whole ($(($(date +%s) - started)) s)"
