@@ -260,6 +260,8 @@ void Win32Window::ShowNoticeBox(std::string_view gbkCaption, std::string_view gb
     const std::string caption(gbkCaption);
     const std::string text(gbkText);
     MessageBoxA(nullptr, text.c_str(), caption.c_str(), MB_OK | MB_TASKMODAL);
+    // a box without an owner gives the activation back to no one in particular
+    if (window_ != nullptr && IsWindowVisible(window_)) SetForegroundWindow(window_);
 }
 
 void Win32Window::Navigate(std::string_view paneName, std::string_view address) {
