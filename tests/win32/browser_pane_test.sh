@@ -8,7 +8,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 repo=$(cd "$here/../.." && pwd)
-source "$repo/scripts/xvfb.sh"
+source "$repo/tests/lib/harness.sh"
 
 runner=("${@:1:$#-1}")
 program=${!#}
@@ -23,7 +23,7 @@ trap cleanup EXIT
 
 start_xvfb
 : >"$work/requests.log"
-python3 "$repo/tests/e2e/logging_proxy.py" --log "$work/requests.log" --port-file "$work/port" \
+python3 "$repo/tests/lib/logging_proxy.py" --log "$work/requests.log" --port-file "$work/port" \
   --lifetime 280 &
 proxy_pid=$!
 for _ in $(seq 50); do [ -s "$work/port" ] && break; sleep 0.1; done
