@@ -88,11 +88,9 @@ if(DORVANE_BUILD_TESTS)
   set_directory_properties(PROPERTIES COMPILE_OPTIONS "${dorvane_options}")
 endif()
 
-# The Windows parts of the tree add themselves here as they come: the skin
-# engine DLL (skin/win32); then the plain logic (dorvane_logic, which links
-# JPEG::JPEG) and the program with its Win32 adapters, once src/ can build its
-# Qt-free part for a Windows target: add that line here, before the tests
-# (tests/win32 builds the plain logic's unit tests when dorvane_logic exists).
+# The Windows parts of the tree: the skin engine DLL (skin/win32), then the
+# plain logic with the program and its Win32 adapters (src/ adds
+# platform/win32 for this target), before the tests (tests/win32).
 if(EXISTS ${PROJECT_SOURCE_DIR}/skin/win32/CMakeLists.txt)
   add_subdirectory(skin/win32)
 endif()

@@ -134,11 +134,6 @@ bool RegisterOnce(const char* name, WNDPROC procedure, UINT style, HBRUSH backgr
 
 // ---- one maker per kind, in ControlKind's order
 
-struct Made {
-    const char* className;
-    DWORD style;
-};
-
 DWORD CommonStyle(const ControlLayout& row) {
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
     if (!row.enabled) style |= WS_DISABLED;
