@@ -60,7 +60,8 @@ std::vector<std::uint8_t> ReadAll(const std::string& path) {
 
 void WriteAll(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 // Another process holding `path` opened for writing without sharing, until destroyed.
@@ -72,8 +73,7 @@ class HeldElsewhere {
         release_ = CreateEventA(nullptr, TRUE, FALSE, (name + "Release").c_str());
         char self[MAX_PATH * 4];
         GetModuleFileNameA(nullptr, self, sizeof(self));
-        std::string command =
-            "\"" + std::string(self) + "\" --hold \"" + path + "\" " + name;
+        std::string command = "\"" + std::string(self) + "\" --hold \"" + path + "\" " + name;
         STARTUPINFOA startup{};
         startup.cb = sizeof(startup);
         if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
@@ -123,10 +123,11 @@ TEST_P(Win32FileWrite, LeavesExactlyTheBytesWritten) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Win32FileWrite,
-    ::testing::Values(WriteCase{"NewFile", {}, std::vector<std::uint8_t>(13192, 0x5A)},
-                      WriteCase{"LongerFileCutToTheNewBytes", std::vector<std::uint8_t>(500, 1), {7, 8, 9}},
-                      WriteCase{"NoBytesNewFile", {}, {}},
-                      WriteCase{"NoBytesEmptiesAnOldFile", std::vector<std::uint8_t>(64, 3), {}}),
+    ::testing::Values(
+        WriteCase{"NewFile", {}, std::vector<std::uint8_t>(13192, 0x5A)},
+        WriteCase{"LongerFileCutToTheNewBytes", std::vector<std::uint8_t>(500, 1), {7, 8, 9}},
+        WriteCase{"NoBytesNewFile", {}, {}},
+        WriteCase{"NoBytesEmptiesAnOldFile", std::vector<std::uint8_t>(64, 3), {}}),
     [](const auto& info) { return std::string(info.param.what); });
 
 TEST(Win32FileSystem, FileHeldByAnotherProcessCannotBeOpenedAndStaysWhole) {
@@ -191,9 +192,9 @@ class SkinBinding : public ::testing::TestWithParam<BindingCase> {};
 
 void Place(Copy copy, const std::string& target) {
     if (copy == Copy::None) return;
-    const std::string source = FolderOfThisProgram() + (copy == Copy::WithExport
-                                                             ? "\\dorvane_test_skin_export.dll"
-                                                             : "\\dorvane_test_skin_noexport.dll");
+    const std::string source =
+        FolderOfThisProgram() + (copy == Copy::WithExport ? "\\dorvane_test_skin_export.dll"
+                                                          : "\\dorvane_test_skin_noexport.dll");
     ASSERT_TRUE(CopyFileA(source.c_str(), target.c_str(), FALSE)) << source;
 }
 
@@ -238,7 +239,8 @@ TEST_P(SkinBinding, RunDirectoryFirstThenTheSearchOrder) {
     char loaded[MAX_PATH];
     GetModuleFileNameA(library, loaded, MAX_PATH);
     EXPECT_EQ(lstrcmpiA(loaded, (test.fromBeside ? beside : elsewhere).c_str()), 0) << loaded;
-    const auto* lastSkinFile = reinterpret_cast<const char*>(GetProcAddress(library, "LastSkinFile"));
+    const auto* lastSkinFile =
+        reinterpret_cast<const char*>(GetProcAddress(library, "LastSkinFile"));
     ASSERT_NE(lastSkinFile, nullptr);
     EXPECT_EQ(std::string(lastSkinFile), std::string(SkinFilePath));
     libraries.Unload(library);

@@ -168,8 +168,8 @@ HWND MakeGroupBox(const ControlLayout& row, HWND parent, int id) {
 HWND MakePictureBox(const ControlLayout& row, HWND parent, int id, const PressHandler* onPress) {
     if (!RegisterOnce(PictureBoxClass, PictureBoxProc, CS_DBLCLKS, nullptr)) return nullptr;
     auto state = std::make_unique<PictureBox>(PictureBox{&row, onPress, {}, false});
-    HWND box = Create(row, parent, id, PictureBoxClass, row.settings.border ? WS_BORDER : 0,
-                      state.get());
+    HWND box =
+        Create(row, parent, id, PictureBoxClass, row.settings.border ? WS_BORDER : 0, state.get());
     if (box != nullptr) state.release();  // the box owns it now
     return box;
 }
@@ -190,8 +190,8 @@ HWND MakePushButton(const ControlLayout& row, HWND parent, int id) {
 }
 
 HWND MakeBrowserPane(const ControlLayout& row, HWND parent, int id) {
-    HWND pane = CreateBrowserPane(parent, row.left, row.top, row.width, row.height,
-                                  row.settings.pane);
+    HWND pane =
+        CreateBrowserPane(parent, row.left, row.top, row.width, row.height, row.settings.pane);
     if (pane == nullptr) {
         // no WebBrowser control on this system: a white window holds the place
         if (!RegisterOnce(WhitePaneClass, DefWindowProcA, 0,

@@ -46,7 +46,8 @@ HICON IconFromIconFile(std::span<const std::uint8_t> file, int size) {
         const std::uint32_t bytes = Dword(file, entry + 8);
         const std::uint32_t offset = Dword(file, entry + 12);
         if (offset > file.size() || bytes > file.size() - offset || bytes == 0) continue;
-        const int bestSide = best == count ? 0 : (file[6 + 16 * best] == 0 ? 256 : file[6 + 16 * best]);
+        const int bestSide =
+            best == count ? 0 : (file[6 + 16 * best] == 0 ? 256 : file[6 + 16 * best]);
         if (best == count || rank(side) < rank(bestSide)) best = i;
     }
     if (best == count) return nullptr;
@@ -102,8 +103,8 @@ Image GifFirstFrame(std::span<const std::uint8_t> gif) {
         return {};
     }
     IPicture* picture = nullptr;
-    const HRESULT loaded = OleLoadPicture(stream, static_cast<LONG>(gif.size()), FALSE, IID_IPicture,
-                                          reinterpret_cast<void**>(&picture));
+    const HRESULT loaded = OleLoadPicture(stream, static_cast<LONG>(gif.size()), FALSE,
+                                          IID_IPicture, reinterpret_cast<void**>(&picture));
     stream->Release();
     if (FAILED(loaded) || picture == nullptr) return {};
 

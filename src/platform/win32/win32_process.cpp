@@ -1,7 +1,7 @@
 #include "platform/win32/win32_process.h"
 
-#include <windows.h>
 #include <ole2.h>
+#include <windows.h>
 
 #include <string>
 

@@ -97,8 +97,8 @@ bool Win32Window::CreateMainWindow(const WindowSettings& settings, Point place,
     const std::string caption(settings.caption);
     // hidden until the start sequence shows it; the frame's outer size as given
     CreateWindowExA(0, MainWindowClass, caption.c_str(), StyleOf(settings), place.x, place.y,
-                    settings.outerSize.width, settings.outerSize.height, nullptr, nullptr,
-                    instance, this);
+                    settings.outerSize.width, settings.outerSize.height, nullptr, nullptr, instance,
+                    this);
     if (window_ == nullptr) {
         UnregisterClassA(MainWindowClass, instance);
         return false;
@@ -299,8 +299,7 @@ void Win32Window::DestroyIcons() {
 
 // ---- the window procedure: a table of message crackers
 
-LRESULT CALLBACK Win32Window::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                         LPARAM lParam) {
+LRESULT CALLBACK Win32Window::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
         auto* self = static_cast<Win32Window*>(create->lpCreateParams);
