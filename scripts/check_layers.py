@@ -12,7 +12,9 @@ import sys
 # Folders of plain logic: they build with any compiler for any platform.
 PLAIN = ["core", "app", "payloads", "layout", "window", "catalogue", "browser", "pictures",
          "platform/null"]
-PLATFORM_HEADER = re.compile(r'#\s*include\s*<(Q|sys/|unistd|fcntl|dlfcn|windows)', re.IGNORECASE)
+# Qt's headers start with a capital Q (<queue> is no platform header); a
+# Windows header may be spelt with either case.
+PLATFORM_HEADER = re.compile(r'#\s*include\s*<(Q|sys/|unistd|fcntl|dlfcn|[Ww]indows)')
 OUR_HEADER = re.compile(r'#\s*include\s*"([^"]+)"')
 
 

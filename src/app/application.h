@@ -36,9 +36,6 @@ class Application : public FatalStop {
     int StartSequence();
     [[noreturn]] void RuntimeError(std::string_view gbkMessage) override;
 
-    const ApplicationState& State() const { return state_; }
-    MainWindow& Window() { return mainWindow_; }
-
 private:
     void LoadWindow();
     void MessageLoop();

@@ -60,8 +60,9 @@ class WindowPlatform : public PaneNavigator {
     // shown, and so is every parent up to the window (the window's own state aside)
     virtual bool ControlShowsNow(std::string_view name) = 0;
     virtual void FocusControl(std::string_view name, FocusCause cause) = 0;
-    // the control that has the focus (any part of a pane counts as the pane);
-    // empty for none or the window itself
+    // the layout name of the control that has the focus (any part of a pane
+    // counts as the pane; the view points into the layout); empty for none or
+    // the window itself
     virtual std::string_view FocusedControl() = 0;
     // closes the window for good: it is destroyed, its tray icon removed, the loop ends
     virtual void CloseWindow() = 0;
@@ -73,8 +74,9 @@ class WindowPlatform : public PaneNavigator {
 
     // a copy of the window's icon file, none when it has no icon
     virtual std::optional<std::vector<std::uint8_t>> IconFileBytes() = 0;
-    // the 16 x 16 image of the icon file (IconImageOfSize), with its tip;
-    // bytes that give no image add nothing. Keeps no reference to the bytes.
+    // the icon file's 16 x 16 image (ReadIconImages, PickIconImage, scaled
+    // smoothly when the pick is another size), with its tip; bytes that give
+    // no image add nothing. Keeps no reference to the bytes.
     virtual bool SetTrayIcon(std::span<const std::uint8_t> iconFile, std::string_view gbkTip) = 0;
     virtual void RemoveTrayIcon() = 0;
 
