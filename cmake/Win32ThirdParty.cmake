@@ -80,15 +80,23 @@ set(lzma_common_options
   --disable-xz --disable-xzdec --disable-lzmadec --disable-lzmainfo --disable-lzma-links
   --disable-scripts --disable-doc --disable-nls
   --disable-microlzma --disable-lzip-decoder --enable-checks=crc32)
+# Both builds take the same configure results from one cache file (its
+# checks, one compile each, take minutes on a busy machine), so the second
+# one waits for the first.
+set(lzma_cache ${dorvane_third_party}/xz-config.cache)
 function(dorvane_lzma variant)
   set(prefix ${dorvane_third_party}/${variant})
   ExternalProject_Add(dorvane_win32_${variant}_build
+    ${lzma_after}
     SOURCE_DIR ${xz_source}
     BINARY_DIR ${dorvane_third_party}/${variant}-build
     INSTALL_DIR ${prefix}
     STAMP_DIR ${dorvane_third_party}/stamp/${variant}
-    CONFIGURE_COMMAND <SOURCE_DIR>/configure --quiet --prefix=<INSTALL_DIR>
-      CC=${CMAKE_C_COMPILER} "CFLAGS=${dorvane_third_party_cflags}" ${ARGN}
+    # make does not rebuild objects whose flags changed: a new configuration
+    # starts from an empty build
+    CONFIGURE_COMMAND ${CMAKE_COMMAND} -E rm -rf <BINARY_DIR>/src <INSTALL_DIR>/lib
+      COMMAND <SOURCE_DIR>/configure --quiet --cache-file=${lzma_cache} --prefix=<INSTALL_DIR>
+        CC=${CMAKE_C_COMPILER} "CFLAGS=-Os -ffunction-sections -fdata-sections" ${ARGN}
     BUILD_COMMAND ${DORVANE_MAKE} -s -C src/liblzma
     INSTALL_COMMAND ${DORVANE_MAKE} -s -C src/liblzma install
     BUILD_BYPRODUCTS ${prefix}/lib/liblzma.a)
@@ -96,7 +104,12 @@ function(dorvane_lzma variant)
   # a static liblzma: its header must not declare the functions dllimport
   set_property(TARGET dorvane_win32_${variant} PROPERTY INTERFACE_COMPILE_DEFINITIONS LZMA_API_STATIC)
 endfunction()
+# Both built for size: the engine DLL has a size limit; the cache is made anew
+# with each configuration of this tree.
+file(REMOVE ${lzma_cache})
+set(lzma_after "")
 dorvane_lzma(lzma ${lzma_common_options}
   --disable-encoders --enable-decoders=lzma1,lzma2 --enable-small)
+set(lzma_after DEPENDS dorvane_win32_lzma_build)
 dorvane_lzma(lzma_full ${lzma_common_options}
   --enable-encoders=lzma1,lzma2 --enable-decoders=lzma1,lzma2)

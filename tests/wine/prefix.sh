@@ -29,7 +29,8 @@ dorvane_wine_loader() {
 dorvane_wine_env() {
   local arch=${2:-win32}
   DORVANE_WINE=$(dorvane_wine_loader "$arch") || return 1
-  export WINEPREFIX=$1 WINEARCH=$arch WINEDEBUG=-all
+  # Wine takes only an absolute prefix
+  export WINEPREFIX=$(realpath -m "$1") WINEARCH=$arch WINEDEBUG=-all
   export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
   # the programs Wine itself starts use the same loader
   export WINELOADER=$DORVANE_WINE
@@ -74,7 +75,8 @@ dorvane_wine_registry() {
 }
 
 dorvane_wine_prefix() {
-  local prefix=$1 arch=${2:-win32}
+  local prefix arch=${2:-win32}
+  prefix=$(realpath -m "$1")
   dorvane_wine_env "$prefix" "$arch" || return 1
   [ -f "$prefix/.dorvane-ready" ] && return 0
   mkdir -p "$(dirname "$prefix")"
