@@ -89,8 +89,10 @@ if(DORVANE_BUILD_TESTS)
 endif()
 
 # The Windows parts of the tree add themselves here as they come: the skin
-# engine DLL (skin/win32) and the program with its Win32 adapters
-# (src/platform/win32, src/win32.cmake or the like: add the line).
+# engine DLL (skin/win32); then the plain logic (dorvane_logic, which links
+# JPEG::JPEG) and the program with its Win32 adapters, once src/ can build its
+# Qt-free part for a Windows target: add that line here, before the tests
+# (tests/win32 builds the plain logic's unit tests when dorvane_logic exists).
 if(EXISTS ${PROJECT_SOURCE_DIR}/skin/win32/CMakeLists.txt)
   add_subdirectory(skin/win32)
 endif()

@@ -13,4 +13,5 @@ fi
 prefix=$1 arch=$2
 shift 2
 dorvane_wine_prefix "$prefix" "$arch"
+dorvane_wine_keep_server 15
 exec "$DORVANE_WINE" "$@"
