@@ -76,8 +76,9 @@ int HexDigit(char c) {
     return -1;
 }
 
+// NaN gives 0 too: never a float-to-integer cast out of range.
 std::uint8_t Clamp255(float v) {
-    return v <= 0 ? 0 : v >= 255 ? 255 : static_cast<std::uint8_t>(v + 0.5f);
+    return !(v > 0) ? 0 : v >= 255 ? 255 : static_cast<std::uint8_t>(v + 0.5f);
 }
 
 std::uint32_t Argb(std::uint32_t a, std::uint32_t r, std::uint32_t g, std::uint32_t b) {

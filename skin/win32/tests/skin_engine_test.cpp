@@ -345,6 +345,9 @@ TEST_F(SkinEngine, WindowsCreatedLaterAreSkinnedAndReleasedToo) {
     const LONG_PTR plainButton = GetClassLongPtrA(later.push, GCLP_WNDPROC);
     EXPECT_TRUE(PointsInto(ProcOf(later.main), library));
     EXPECT_TRUE(PointsInto(ProcOf(later.push), library));
+    {
+        TestWindow closed;  // the program's order: its window goes before the library
+    }
     ASSERT_TRUE(FreeLibrary(library));
     library = nullptr;
     EXPECT_EQ(ProcOf(later.main), reinterpret_cast<LONG_PTR>(TestWindowProc));

@@ -7,6 +7,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -101,6 +102,15 @@ TEST(SkinLookFill, InterpolatesBetweenStopsAndHoldsBeyondThem) {
         EXPECT_EQ(fill.ColourAt(c.at), c.argb) << c.at;
     }
     EXPECT_EQ(Fill{}.ColourAt(0.5f), 0u) << "no fill is transparent";
+
+    // stops a hostile sheet places beyond float range still give colours
+    Box far;
+    ReadDeclarations("background: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, stop: 1" +
+                         std::string(60, '9') + " #ffffff, stop: 2" + std::string(60, '9') +
+                         " #000000)",
+                     far);
+    ASSERT_EQ(far.fill.count, 2);
+    EXPECT_EQ(far.fill.ColourAt(0.5f), 0xFFFFFFFFu);
 }
 
 TEST(SkinLookOver, BlendsByTheTopColoursAlpha) {
