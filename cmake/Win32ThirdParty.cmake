@@ -87,8 +87,10 @@ function(dorvane_lzma variant)
     BINARY_DIR ${dorvane_third_party}/${variant}-build
     INSTALL_DIR ${prefix}
     STAMP_DIR ${dorvane_third_party}/stamp/${variant}
-    CONFIGURE_COMMAND <SOURCE_DIR>/configure --quiet --prefix=<INSTALL_DIR>
-      CC=${CMAKE_C_COMPILER} "CFLAGS=${dorvane_third_party_cflags}" ${ARGN}
+    # make does not rebuild objects whose flags changed: a new configuration
+    # starts from an empty build
+    CONFIGURE_COMMAND ${CMAKE_COMMAND} -E rm -rf <BINARY_DIR>/src <INSTALL_DIR>/lib
+      COMMAND <SOURCE_DIR>/configure --quiet --prefix=<INSTALL_DIR> CC=${CMAKE_C_COMPILER} ${ARGN}
     BUILD_COMMAND ${DORVANE_MAKE} -s -C src/liblzma
     INSTALL_COMMAND ${DORVANE_MAKE} -s -C src/liblzma install
     BUILD_BYPRODUCTS ${prefix}/lib/liblzma.a)
@@ -96,7 +98,9 @@ function(dorvane_lzma variant)
   # a static liblzma: its header must not declare the functions dllimport
   set_property(TARGET dorvane_win32_${variant} PROPERTY INTERFACE_COMPILE_DEFINITIONS LZMA_API_STATIC)
 endfunction()
+# the engine's: as small as it can be, since the engine DLL has a size limit
 dorvane_lzma(lzma ${lzma_common_options}
-  --disable-encoders --enable-decoders=lzma1,lzma2 --enable-small)
+  --disable-encoders --enable-decoders=lzma1,lzma2 --enable-small
+  "CFLAGS=-Os -ffunction-sections -fdata-sections")
 dorvane_lzma(lzma_full ${lzma_common_options}
-  --enable-encoders=lzma1,lzma2 --enable-decoders=lzma1,lzma2)
+  --enable-encoders=lzma1,lzma2 --enable-decoders=lzma1,lzma2 "CFLAGS=${dorvane_third_party_cflags}")
