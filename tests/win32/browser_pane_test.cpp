@@ -320,7 +320,10 @@ TEST_F(BrowserPaneTest, FocusPassesToTheControlWhichSeesKeysFirst) {
                     Key{WM_CHAR, 'a'}, Key{WM_KEYUP, 'A'}, Key{WM_SYSKEYDOWN, VK_F4},
                     Key{WM_KEYDOWN, VK_F5}, Key{WM_KEYDOWN, VK_BACK}}) {
         MSG message{focus, key.message, key.key, 1, GetTickCount(), {}};
-        PaneTranslateAccelerator(pane, &message);  // taken or not: either is the control's call
+        // taken or not is the control's call; shown for whoever reads the log
+        const bool taken = PaneTranslateAccelerator(pane, &message);
+        std::printf("message %04x key %02x: %s\n", key.message, static_cast<unsigned>(key.key),
+                    taken ? "taken by the control" : "passed on");
         Pump(50);
     }
     EXPECT_TRUE(IsWindow(pane));
@@ -356,8 +359,10 @@ TEST_F(BrowserPaneTest, WithoutTheControlCreationFailsAndLeavesAWhiteWindow) {
     GetClassNameA(left, name, sizeof name);
     EXPECT_STREQ(name, "BrowserPane");
     EXPECT_EQ(GetWindow(left, GW_CHILD), nullptr);
-    EXPECT_EQ(GetClassLongPtrA(left, GCLP_HBRBACKGROUND),
-              reinterpret_cast<LONG_PTR>(GetStockObject(WHITE_BRUSH)));
+    EXPECT_EQ(reinterpret_cast<HGDIOBJ>(GetClassLongPtrA(left, GCLP_HBRBACKGROUND)),
+              GetStockObject(WHITE_BRUSH));
+    EXPECT_EQ(reinterpret_cast<HCURSOR>(GetClassLongPtrA(left, GCLP_HCURSOR)),
+              LoadCursorA(nullptr, IDC_ARROW));
     // nothing to navigate or to give keys to
     NavigatePane(left, "http://show.qq.com/");
     MSG key{left, WM_KEYDOWN, 'A', 1, GetTickCount(), {}};

@@ -23,7 +23,10 @@ trap cleanup EXIT
 
 start_xvfb
 : >"$work/requests.log"
-python3 "$repo/tests/lib/logging_proxy.py" --log "$work/requests.log" --port-file "$work/port" \
+# the end-to-end tests' proxy (its folder moves from tests/e2e to tests/lib)
+proxy=$repo/tests/lib/logging_proxy.py
+[ -f "$proxy" ] || proxy=$repo/tests/e2e/logging_proxy.py
+python3 "$proxy" --log "$work/requests.log" --port-file "$work/port" \
   --lifetime 280 &
 proxy_pid=$!
 for _ in $(seq 50); do [ -s "$work/port" ] && break; sleep 0.1; done

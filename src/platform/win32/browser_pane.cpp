@@ -77,6 +77,17 @@ ULONG Container_Release(Container* This) {
     return ref;
 }
 
+// The control in place fills the pane's client area.
+void FitControl(Container* This, const RECT& client) {
+    IOleInPlaceObject* object;
+    if (This->oleObject &&
+        SUCCEEDED(IOleObject_QueryInterface(This->oleObject, IID_IOleInPlaceObject,
+                                            reinterpret_cast<void**>(&object)))) {
+        IOleInPlaceObject_SetObjectRects(object, &client, &client);
+        IOleInPlaceObject_Release(object);
+    }
+}
+
 // Methods the control does not need of its host return E_NOTIMPL.
 
 // ---- IOleClientSite ----
@@ -185,20 +196,12 @@ HRESULT STDMETHODCALLTYPE InPlaceSite_DiscardUndoState(IOleInPlaceSite*) {
 HRESULT STDMETHODCALLTYPE InPlaceSite_DeactivateAndUndo(IOleInPlaceSite*) {
     return E_NOTIMPL;
 }
-HRESULT STDMETHODCALLTYPE InPlaceSite_OnPosRectChange(IOleInPlaceSite* iface,
-                                                      const RECT* position) {
+HRESULT STDMETHODCALLTYPE InPlaceSite_OnPosRectChange(IOleInPlaceSite* iface, const RECT*) {
     // the pane decides the control's size: it keeps filling the client area
     Container* This = impl_from_IOleInPlaceSite(iface);
-    IOleInPlaceObject* object;
-    if (This->oleObject &&
-        SUCCEEDED(IOleObject_QueryInterface(This->oleObject, IID_IOleInPlaceObject,
-                                            reinterpret_cast<void**>(&object)))) {
-        RECT client;
-        GetClientRect(This->pane, &client);
-        IOleInPlaceObject_SetObjectRects(object, &client, &client);
-        IOleInPlaceObject_Release(object);
-    }
-    (void)position;
+    RECT client;
+    GetClientRect(This->pane, &client);
+    FitControl(This, client);
     return S_OK;
 }
 
@@ -477,15 +480,7 @@ void DetachContainer(HWND window) {
 // ---- the pane's window ----
 
 void OnSize(HWND hwnd, UINT, int width, int height) {
-    Container* This = PaneContainer(hwnd);
-    IOleInPlaceObject* object;
-    if (This && This->oleObject &&
-        SUCCEEDED(IOleObject_QueryInterface(This->oleObject, IID_IOleInPlaceObject,
-                                            reinterpret_cast<void**>(&object)))) {
-        RECT client{0, 0, width, height};
-        IOleInPlaceObject_SetObjectRects(object, &client, &client);
-        IOleInPlaceObject_Release(object);
-    }
+    if (Container* This = PaneContainer(hwnd)) FitControl(This, RECT{0, 0, width, height});
 }
 
 void OnSetFocus(HWND hwnd, HWND) {
