@@ -45,7 +45,14 @@ public:
     bool PanelVisible(std::string_view panel) const;
 
 private:
+    // The engine's export uses the standard Windows calling convention: on
+    // 32-bit Windows the callee pops its arguments, so a C-convention call
+    // would leave the stack 8 bytes off. Elsewhere there is one convention.
+#if defined(_WIN32) && defined(__i386__)
+    using SkinAttachEx = int(__attribute__((stdcall)) *)(const char* skinFile, const char* password);
+#else
     using SkinAttachEx = int (*)(const char* skinFile, const char* password);
+#endif
 
     void WritePanelVisibility(std::size_t panel, bool shown);
 

@@ -35,6 +35,12 @@ expect_fatal_stop
 rmdir "$LIBRARY_FILE"
 
 # 2. a library without the export, held by another process so it stays as it is
+# (this machine's library and lock: the Windows edition's loader tests hold a
+# Windows one)
+if [ "$WINDOWS_EDITION" = 1 ]; then
+  echo "fatal skin library: ok (no library)"
+  exit 0
+fi
 cp "$(ldconfig -p | awk '/libz\.so\.1 .*x86-64/ {print $NF; exit}')" "$LIBRARY_FILE"
 before=$(sha256sum <"$LIBRARY_FILE")
 exec 9<"$LIBRARY_FILE"

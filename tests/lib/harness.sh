@@ -241,6 +241,7 @@ DESKTOP
 # copy), the carried files' places LIBRARY_FILE and SKIN_FILE, and
 # CARRIED_LIBRARY, the built library they are compared with: the
 # DORVANE_BUILT_SKIN_LIBRARY, else skin/SkinH_EL.dll in the build tree.
+# WINDOWS_EDITION is 1 for a .exe, whose skin file is DORVANE_WINE_SKIN_FILE.
 prepare_run() {
   (($#)) || {
     echo "usage: $0 [LAUNCHER...] path/to/program" >&2
@@ -262,6 +263,15 @@ prepare_run() {
   LIBRARY_FILE=$RUN_DIR/SkinH_EL.dll
   SKIN_FILE=$XDG_DATA_HOME/dorvane/drive_c/WINDOWS/system32/drivers/kiss.she
   CARRIED_LIBRARY=${DORVANE_BUILT_SKIN_LIBRARY:-$(dirname "$BUILT_PROGRAM")/../skin/SkinH_EL.dll}
+  # The Windows edition (a .exe under Wine) writes the skin file into its
+  # prefix's system32, which the test names; a copy left by an earlier run
+  # must not pass for this one's.
+  WINDOWS_EDITION=0
+  if [ "${BUILT_PROGRAM%.exe}" != "$BUILT_PROGRAM" ]; then
+    WINDOWS_EDITION=1
+    SKIN_FILE=${DORVANE_WINE_SKIN_FILE:?the Windows edition needs DORVANE_WINE_SKIN_FILE}
+    rm -f "$SKIN_FILE"
+  fi
   PROXY_LOG=$WORK/requests.log
   HANDLER_LOG=$WORK/tencent.log
   : >"$PROXY_LOG"
