@@ -7,7 +7,7 @@ if [ -n "${DISPLAY:-}" ]; then
   exec "$@"
 fi
 root=$(cd "$(dirname "$0")/../../.." && pwd)
-. "$root/scripts/xvfb.sh"
+. "$root/tests/lib/harness.sh"
 start_xvfb
 trap 'kill "$XVFB_PID" 2>/dev/null || true' EXIT
 "$@"
