@@ -26,8 +26,9 @@ int main(int, char** argv) {
     auto* view = new QWebEngineView(window);
     view->setPage(new QWebEnginePage(dorvane::ProgramWebProfile(), view));
     view->setGeometry(QRect(QPoint(0, 0), paneSize));
-    view->load(QUrl(QString::fromLatin1(dorvane::ShowSiteHomeAddress.data(),
-                                        static_cast<qsizetype>(dorvane::ShowSiteHomeAddress.size()))));
+    view->load(
+        QUrl(QString::fromLatin1(dorvane::ShowSiteHomeAddress.data(),
+                                 static_cast<qsizetype>(dorvane::ShowSiteHomeAddress.size()))));
     window->show();
 
     const int code = QApplication::exec();

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QImage>
 #include <QImageReader>
-
 #include <cstdio>
 #include <cstdlib>
 

@@ -73,16 +73,16 @@ extern "C" {
 
 enum SkinH_Result {
     SkinH_Attached = 0,
-    SkinH_NoApplication = 1,  /* no QApplication, or not called on its thread */
-    SkinH_BadPath = 2,        /* null, not GBK, or a drive that does not exist here */
-    SkinH_Unreadable = 3,     /* missing, not a regular file, unreadable, over 1 MiB */
-    SkinH_BadHeader = 4,      /* not a skin file: short header, wrong magic or version */
-    SkinH_BadBodySize = 5,    /* declared body size out of bounds */
-    SkinH_BadStream = 6,      /* LZMA properties or stream invalid, or the wrong size came out */
-    SkinH_BadBody = 7,        /* the body's header, checksum or sections do not hold */
+    SkinH_NoApplication = 1, /* no QApplication, or not called on its thread */
+    SkinH_BadPath = 2,       /* null, not GBK, or a drive that does not exist here */
+    SkinH_Unreadable = 3,    /* missing, not a regular file, unreadable, over 1 MiB */
+    SkinH_BadHeader = 4,     /* not a skin file: short header, wrong magic or version */
+    SkinH_BadBodySize = 5,   /* declared body size out of bounds */
+    SkinH_BadStream = 6,     /* LZMA properties or stream invalid, or the wrong size came out */
+    SkinH_BadBody = 7,       /* the body's header, checksum or sections do not hold */
     SkinH_WrongPassword = 8,
-    SkinH_NoStyle = 9,        /* the base style cannot be made here */
-    SkinH_Failed = 10         /* anything else, e.g. out of memory */
+    SkinH_NoStyle = 9, /* the base style cannot be made here */
+    SkinH_Failed = 10  /* anything else, e.g. out of memory */
 };
 
 __attribute__((visibility("default"))) int SkinH_AttachEx(const char* skinFile,

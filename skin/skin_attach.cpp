@@ -1,19 +1,17 @@
 // SkinH_AttachEx: map the path, read the file (bounded), read the skin as a
 // pure function over its bytes, and only then touch the application.
-#include "SkinH_EL.h"
-
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QApplication>
 #include <QThread>
-
+#include <cerrno>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "SkinH_EL.h"
 #include "format/skin_reader.h"
 #include "platform/posix/windows_paths.h"
 #include "theme_applier.h"
@@ -55,13 +53,19 @@ std::optional<std::vector<std::uint8_t>> ReadSmallFile(const std::string& path) 
 
 int ResultOf(ReadError error) {
     switch (error) {
-    case ReadError::None: return SkinH_Attached;
-    case ReadError::BadHeader: return SkinH_BadHeader;
-    case ReadError::BadBodySize: return SkinH_BadBodySize;
-    case ReadError::BadProperties:
-    case ReadError::CorruptStream: return SkinH_BadStream;
-    case ReadError::BadBody: return SkinH_BadBody;
-    case ReadError::WrongPassword: return SkinH_WrongPassword;
+        case ReadError::None:
+            return SkinH_Attached;
+        case ReadError::BadHeader:
+            return SkinH_BadHeader;
+        case ReadError::BadBodySize:
+            return SkinH_BadBodySize;
+        case ReadError::BadProperties:
+        case ReadError::CorruptStream:
+            return SkinH_BadStream;
+        case ReadError::BadBody:
+            return SkinH_BadBody;
+        case ReadError::WrongPassword:
+            return SkinH_WrongPassword;
     }
     return SkinH_Failed;
 }

@@ -9,7 +9,6 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QThread>
-
 #include <array>
 #include <memory>
 
@@ -20,15 +19,33 @@ namespace {
 
 // Our role numbers to Qt's, in the order of PaletteRole.
 constexpr std::array<QPalette::ColorRole, static_cast<std::size_t>(PaletteRole::Count)> QtRoles{
-    QPalette::Window, QPalette::WindowText, QPalette::Base, QPalette::AlternateBase,
-    QPalette::ToolTipBase, QPalette::ToolTipText, QPalette::PlaceholderText, QPalette::Text,
-    QPalette::Button, QPalette::ButtonText, QPalette::BrightText, QPalette::Light,
-    QPalette::Midlight, QPalette::Dark, QPalette::Mid, QPalette::Shadow,
-    QPalette::Highlight, QPalette::HighlightedText, QPalette::Link, QPalette::LinkVisited,
+    QPalette::Window,
+    QPalette::WindowText,
+    QPalette::Base,
+    QPalette::AlternateBase,
+    QPalette::ToolTipBase,
+    QPalette::ToolTipText,
+    QPalette::PlaceholderText,
+    QPalette::Text,
+    QPalette::Button,
+    QPalette::ButtonText,
+    QPalette::BrightText,
+    QPalette::Light,
+    QPalette::Midlight,
+    QPalette::Dark,
+    QPalette::Mid,
+    QPalette::Shadow,
+    QPalette::Highlight,
+    QPalette::HighlightedText,
+    QPalette::Link,
+    QPalette::LinkVisited,
 };
 
 constexpr std::array<QPalette::ColorGroup, static_cast<std::size_t>(PaletteGroup::Count)> QtGroups{
-    QPalette::All, QPalette::Active, QPalette::Inactive, QPalette::Disabled,
+    QPalette::All,
+    QPalette::Active,
+    QPalette::Inactive,
+    QPalette::Disabled,
 };
 
 QColor ColourOf(std::uint32_t argb) {

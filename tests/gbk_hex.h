@@ -21,6 +21,8 @@ inline const std::string Yijing2 = GbkFromHex("D2E2BEB332");  // 意境2
 inline const std::string Yijing3 = GbkFromHex("D2E2BEB333");  // 意境3
 inline const std::string Egao = GbkFromHex("B6F1B8E3");       // 恶搞
 inline const std::string Keai = GbkFromHex("BFC9B0AE");       // 可爱
-inline std::string Box(int number) { return GbkFromHex("CDBCC6ACBFF2") + std::to_string(number); }  // 图片框n
+inline std::string Box(int number) {
+    return GbkFromHex("CDBCC6ACBFF2") + std::to_string(number);
+}  // 图片框n
 
 }  // namespace dorvane::testing

@@ -17,8 +17,8 @@ bool IsStyleName(Bytes bytes) {
         return false;
     }
     for (std::uint8_t c : bytes) {
-        const bool ok = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-                        c == '-' || c == '_';
+        const bool ok = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+                        (c >= '0' && c <= '9') || c == '-' || c == '_';
         if (!ok) {
             return false;
         }
@@ -73,7 +73,8 @@ bool ParseStyle(Bytes bytes, Theme& theme) {
 }
 
 bool ParsePalette(Bytes bytes, Theme& theme) {
-    if (bytes.size() % PaletteEntrySize != 0 || bytes.size() / PaletteEntrySize > MaxPaletteEntries) {
+    if (bytes.size() % PaletteEntrySize != 0 ||
+        bytes.size() / PaletteEntrySize > MaxPaletteEntries) {
         return false;
     }
     for (std::size_t at = 0; at < bytes.size(); at += PaletteEntrySize) {
@@ -130,7 +131,8 @@ constexpr SectionKind SectionKinds[] = {
 constexpr std::size_t KindCount = std::size(SectionKinds);
 
 bool HeaderHolds(Bytes body) {
-    return body.size() >= BodyHeaderSize && std::equal(BodyMagic.begin(), BodyMagic.end(), body.begin()) &&
+    return body.size() >= BodyHeaderSize &&
+           std::equal(BodyMagic.begin(), BodyMagic.end(), body.begin()) &&
            ReadLe16(body.data() + 4) == BodyVersion && ReadLe16(body.data() + 6) <= MaxSections &&
            ReadLe32(body.data() + 8) == body.size() &&
            ReadLe32(body.data() + 12) ==
@@ -138,7 +140,8 @@ bool HeaderHolds(Bytes body) {
 }
 
 std::uint64_t ReadLe64(const std::uint8_t* p) {
-    return static_cast<std::uint64_t>(ReadLe32(p)) | static_cast<std::uint64_t>(ReadLe32(p + 4)) << 32;
+    return static_cast<std::uint64_t>(ReadLe32(p)) | static_cast<std::uint64_t>(ReadLe32(p + 4))
+                                                         << 32;
 }
 
 }  // namespace

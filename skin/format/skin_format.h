@@ -61,16 +61,49 @@ inline constexpr std::uint16_t MaxTileSide = 256;
 
 // Palette roles by our own numbers, so the file does not depend on Qt's.
 enum class PaletteRole : std::uint8_t {
-    Window, WindowText, Base, AlternateBase, ToolTipBase, ToolTipText, PlaceholderText,
-    Text, Button, ButtonText, BrightText, Light, Midlight, Dark, Mid, Shadow,
-    Highlight, HighlightedText, Link, LinkVisited,
+    Window,
+    WindowText,
+    Base,
+    AlternateBase,
+    ToolTipBase,
+    ToolTipText,
+    PlaceholderText,
+    Text,
+    Button,
+    ButtonText,
+    BrightText,
+    Light,
+    Midlight,
+    Dark,
+    Mid,
+    Shadow,
+    Highlight,
+    HighlightedText,
+    Link,
+    LinkVisited,
     Count
 };
 inline constexpr std::array<std::string_view, static_cast<std::size_t>(PaletteRole::Count)>
-    PaletteRoleNames{"Window", "WindowText", "Base", "AlternateBase", "ToolTipBase",
-                     "ToolTipText", "PlaceholderText", "Text", "Button", "ButtonText",
-                     "BrightText", "Light", "Midlight", "Dark", "Mid", "Shadow",
-                     "Highlight", "HighlightedText", "Link", "LinkVisited"};
+    PaletteRoleNames{"Window",
+                     "WindowText",
+                     "Base",
+                     "AlternateBase",
+                     "ToolTipBase",
+                     "ToolTipText",
+                     "PlaceholderText",
+                     "Text",
+                     "Button",
+                     "ButtonText",
+                     "BrightText",
+                     "Light",
+                     "Midlight",
+                     "Dark",
+                     "Mid",
+                     "Shadow",
+                     "Highlight",
+                     "HighlightedText",
+                     "Link",
+                     "LinkVisited"};
 
 enum class PaletteGroup : std::uint8_t { All, Active, Inactive, Disabled, Count };
 inline constexpr std::array<std::string_view, static_cast<std::size_t>(PaletteGroup::Count)>
@@ -92,7 +125,7 @@ struct Tile {
 };
 
 struct Theme {
-    std::string baseStyle;   // a style Qt makes by name, e.g. "Fusion"
+    std::string baseStyle;  // a style Qt makes by name, e.g. "Fusion"
     std::vector<PaletteEntry> palette;
     std::string styleSheet;  // UTF-8
     Tile windowTile;

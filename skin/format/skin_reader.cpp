@@ -22,7 +22,8 @@ struct StreamEnd {
 }  // namespace
 
 BodyResult DecompressBody(std::span<const std::uint8_t> file) {
-    if (file.size() < StreamOffset || !std::equal(FileMagic.begin(), FileMagic.end(), file.begin()) ||
+    if (file.size() < StreamOffset ||
+        !std::equal(FileMagic.begin(), FileMagic.end(), file.begin()) ||
         !std::equal(FileVersion.begin(), FileVersion.end(), file.begin() + FileMagic.size())) {
         return {ReadError::BadHeader, {}};
     }
@@ -39,7 +40,8 @@ BodyResult DecompressBody(std::span<const std::uint8_t> file) {
     std::unique_ptr<lzma_options_lzma, FreeOptions> options(
         static_cast<lzma_options_lzma*>(filters[0].options));
     // A dictionary larger than the body is never reached: no need to allocate it.
-    options->dict_size = std::min(options->dict_size, std::max<std::uint32_t>(bodySize, LZMA_DICT_SIZE_MIN));
+    options->dict_size =
+        std::min(options->dict_size, std::max<std::uint32_t>(bodySize, LZMA_DICT_SIZE_MIN));
     filters[0].id = LZMA_FILTER_LZMA1EXT;
     options->ext_flags = LZMA_LZMA1EXT_ALLOW_EOPM;  // an end marker after the body is fine too
     lzma_set_ext_size(*options, bodySize);

@@ -127,8 +127,8 @@ std::optional<std::vector<std::uint8_t>> PackSkinFile(std::uint32_t declaredBody
     std::copy(FileMagic.begin(), FileMagic.end(), file.begin());
     std::copy(FileVersion.begin(), FileVersion.end(), file.begin() + FileMagic.size());
     PutLe32(file, BodySizeOffset, declaredBodySize);
-    file[PropertiesOffset] =
-        static_cast<std::uint8_t>((PositionBits * 5 + LiteralPositionBits) * 9 + LiteralContextBits);
+    file[PropertiesOffset] = static_cast<std::uint8_t>(
+        (PositionBits * 5 + LiteralPositionBits) * 9 + LiteralContextBits);
     PutLe32(file, PropertiesOffset + 1, DictionarySize);
     std::copy(stream.begin(), stream.end(), file.begin() + StreamOffset);
     return file;

@@ -36,7 +36,7 @@ class Application : public FatalStop {
     int StartSequence();
     [[noreturn]] void RuntimeError(std::string_view gbkMessage) override;
 
-private:
+  private:
     void LoadWindow();
     void MessageLoop();
     void EndCleanUp();

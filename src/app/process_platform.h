@@ -8,7 +8,7 @@
 namespace dorvane {
 
 class ProcessPlatform {
-public:
+  public:
     virtual ~ProcessPlatform() = default;
     // Bring-up and shut-down of the web engine's shared state (the OLE
     // initialisation of the original); results are ignored.

@@ -3,7 +3,9 @@
 namespace dorvane {
 
 namespace {
-bool IsGbkLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
+bool IsGbkLeadByte(unsigned char byte) {
+    return byte >= 0x81 && byte <= 0xFE;
+}
 }  // namespace
 
 std::string RunDirectoryOf(std::string_view executablePath) {

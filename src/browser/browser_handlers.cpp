@@ -7,10 +7,16 @@ DORVANE_REQUIRE_GBK;
 
 namespace dorvane {
 
-std::string_view MainPaneName() { return "超文本浏览框1"; }
-std::string_view ContactPaneName() { return "超文本浏览框2"; }
+std::string_view MainPaneName() {
+    return "超文本浏览框1";
+}
+std::string_view ContactPaneName() {
+    return "超文本浏览框2";
+}
 
-std::string ContactLink() { return "tencent://message/?uin=" DORVANE_AUTHOR_CONTACT_NUMBER; }
+std::string ContactLink() {
+    return "tencent://message/?uin=" DORVANE_AUTHOR_CONTACT_NUMBER;
+}
 
 void ThumbnailPressed(PaneNavigator& window, std::string_view pictureBox) {
     if (const OutfitEntry* entry = CatalogueLookup(pictureBox)) {

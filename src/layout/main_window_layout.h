@@ -40,9 +40,9 @@ struct Picture {
 // the control's row, and the plain-logic handlers do the rest.
 enum class EventHandler : std::uint8_t {
     None,
-    TypeButtonClicked,   // 按钮1..按钮6, on clicked
-    ThumbnailPressed,    // 图片框1..图片框60, on the left button going down
-    ContactClicked,      // 超级按钮1, on clicked
+    TypeButtonClicked,  // 按钮1..按钮6, on clicked
+    ThumbnailPressed,   // 图片框1..图片框60, on the left button going down
+    ContactClicked,     // 超级按钮1, on clicked
 };
 
 // Which of a control's own events raises its handler.
@@ -65,18 +65,18 @@ std::int32_t ClampTextSize(std::int32_t textSize);
 
 // Per-kind settings, flattened: each kind reads only its own fields.
 struct KindSettings {
-    Colour textColour{};        // group boxes black, the label red
-    Colour backColour{};        // default colour everywhere
-    bool captionLeft = false;   // group boxes: caption on the left of the top edge
-    bool multiline = false;     // push buttons: captions wrap
-    bool defaultButton = false; // no button is the default one
-    bool wordWrap = false;      // the label
-    bool verticalCentre = false;  // the label stores it; no effect while wrapping
-    bool border = false;        // picture boxes (1 px), the image button's line
-    bool flat = false;          // the image button
-    bool focusRectangle = true; // the image button draws none
+    Colour textColour{};                  // group boxes black, the label red
+    Colour backColour{};                  // default colour everywhere
+    bool captionLeft = false;             // group boxes: caption on the left of the top edge
+    bool multiline = false;               // push buttons: captions wrap
+    bool defaultButton = false;           // no button is the default one
+    bool wordWrap = false;                // the label
+    bool verticalCentre = false;          // the label stores it; no effect while wrapping
+    bool border = false;                  // picture boxes (1 px), the image button's line
+    bool flat = false;                    // the image button
+    bool focusRectangle = true;           // the image button draws none
     bool transparentFromTopLeft = false;  // the image button's picture
-    PaneSettings pane{};        // browser panes
+    PaneSettings pane{};                  // browser panes
 };
 
 struct ControlLayout {
@@ -106,15 +106,15 @@ struct Size {
 
 struct WindowSettings {
     std::string_view caption;
-    Size outerSize;        // 992 x 656, frame included
-    Size clientSize;       // what the controls need: 984 x 624
-    Point storedPlace;     // 50, 50: kept as the layout has it, never used
-    bool fixedFrame;       // no sizing border
+    Size outerSize;     // 992 x 656, frame included
+    Size clientSize;    // what the controls need: 984 x 624
+    Point storedPlace;  // 50, 50: kept as the layout has it, never used
+    bool fixedFrame;    // no sizing border
     bool minimiseButton;
     bool maximiseButton;
     bool systemMenu;
     bool clipChildren;
-    Picture icon;          // the icon file, five images
+    Picture icon;  // the icon file, five images
 };
 
 struct MainWindowLayout {
@@ -156,8 +156,8 @@ struct Modifiers {
     bool shift = false, ctrl = false, alt = false;
 };
 enum class KeyAction : std::uint8_t {
-    PassOn,      // the focused control gets the key
-    Swallow,     // taken by the window, nothing happens
+    PassOn,   // the focused control gets the key
+    Swallow,  // taken by the window, nothing happens
     CloseWindow,
     FocusNext,
     FocusPrevious,

@@ -12,7 +12,7 @@
 namespace dorvane {
 
 class WritableFile {
-public:
+  public:
     virtual ~WritableFile() = default;
     // one write of all the bytes; returns how many were written
     virtual std::size_t Write(std::span<const std::uint8_t> bytes) = 0;
@@ -21,7 +21,7 @@ public:
 };
 
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
     // Create or truncate for writing, sharing with nobody. nullptr when the
     // file cannot be opened; nothing on disk has changed then. Creates no folders.

@@ -12,7 +12,7 @@
 namespace dorvane {
 
 class OwnedText {
-public:
+  public:
     OwnedText() = default;
     // a copy of `bytes` with a terminating zero byte
     explicit OwnedText(std::string_view bytes);
@@ -24,7 +24,7 @@ public:
     // bytes allocated, terminating zero included; 0 for none
     std::size_t AllocationSize() const { return allocation_; }
 
-private:
+  private:
     friend void Free(OwnedText& text);
     friend OwnedText JoinTexts(std::initializer_list<const char*> texts);
     std::unique_ptr<char[]> bytes_;

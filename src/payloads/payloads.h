@@ -17,7 +17,7 @@ namespace dorvane {
 // A byte array in the carried layout: dimension count (always 1) and element
 // count N, both 32-bit little-endian, then N bytes. Only the N bytes are written.
 class EmbeddedPayload {
-public:
+  public:
     // `carried` holds the whole layout, counts included
     explicit EmbeddedPayload(std::span<const std::uint8_t> carried) : carried_(carried) {}
     std::uint32_t DimensionCount() const;
@@ -25,7 +25,7 @@ public:
     // the N content bytes; empty when N is not positive or the layout is short
     std::span<const std::uint8_t> Content() const;
 
-private:
+  private:
     std::span<const std::uint8_t> carried_;
 };
 
@@ -52,7 +52,8 @@ int StartupSubroutine(FileSystem& files, const ApplicationState& state,
 bool WriteToFile(FileSystem& files, const char* name, std::span<const EmbeddedPayload> payloads);
 inline bool WriteToFile(FileSystem& files, const char* name,
                         std::initializer_list<EmbeddedPayload> payloads) {
-    return WriteToFile(files, name, std::span<const EmbeddedPayload>(payloads.begin(), payloads.size()));
+    return WriteToFile(files, name,
+                       std::span<const EmbeddedPayload>(payloads.begin(), payloads.size()));
 }
 
 // A fresh copy of RunDirectory; none, allocating nothing, when it is empty.

@@ -14,8 +14,12 @@ DORVANE_REQUIRE_GBK;
 
 namespace dorvane {
 
-std::string_view TrayTipText() { return "DorvaneV6.0,作者TamselQQ" DORVANE_AUTHOR_CONTACT_NUMBER; }
-std::string_view NoticeCaption() { return "非诚勿扰"; }
+std::string_view TrayTipText() {
+    return "DorvaneV6.0,作者TamselQQ" DORVANE_AUTHOR_CONTACT_NUMBER;
+}
+std::string_view NoticeCaption() {
+    return "非诚勿扰";
+}
 std::string_view NoticeText() {
     return "代做真人秀,联系TamselQQ" DORVANE_AUTHOR_CONTACT_NUMBER "(Tamsel是做生意,不是做慈善)";
 }
@@ -32,7 +36,9 @@ MainWindow::MainWindow(WindowPlatform& window, LibraryLoader& libraries, Applica
     }
 }
 
-void MainWindow::Created() { CreatedActions(); }
+void MainWindow::Created() {
+    CreatedActions();
+}
 
 void MainWindow::ControlEvent(const ControlLayout& row) {
     switch (row.handler) {

@@ -24,7 +24,7 @@ std::string_view NoticeText();
 std::string_view SkinBindingFailedText();
 
 class MainWindow : public MainWindowEvents {
-public:
+  public:
     MainWindow(WindowPlatform& window, LibraryLoader& libraries, ApplicationState& state);
 
     void Created() override;
@@ -44,12 +44,13 @@ public:
     // the stored visible flag of a panel, as the last write left it
     bool PanelVisible(std::string_view panel) const;
 
-private:
+  private:
     // The engine's export uses the standard Windows calling convention: on
     // 32-bit Windows the callee pops its arguments, so a C-convention call
     // would leave the stack 8 bytes off. Elsewhere there is one convention.
 #if defined(_WIN32) && defined(__i386__)
-    using SkinAttachEx = int(__attribute__((stdcall)) *)(const char* skinFile, const char* password);
+    using SkinAttachEx = int(__attribute__((stdcall)) *)(const char* skinFile,
+                                                         const char* password);
 #else
     using SkinAttachEx = int (*)(const char* skinFile, const char* password);
 #endif

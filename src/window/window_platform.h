@@ -21,7 +21,7 @@ namespace dorvane {
 
 // The window raises these into the plain logic.
 class MainWindowEvents {
-public:
+  public:
     virtual ~MainWindowEvents() = default;
     // the window and its controls exist (raised by the start-up sequence)
     virtual void Created() = 0;

@@ -2,11 +2,11 @@
 // table and five frames, the first covering the whole picture (the button
 // shows only it and takes its top-left pixel as the transparent colour).
 
-#include "asset_bytes.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "asset_bytes.h"
 
 namespace {
 
@@ -23,22 +23,20 @@ struct Walk {
 };
 
 // Steps over every block after the global colour table.
-Walk walkBlocks(const std::vector<std::uint8_t>& b, std::size_t at)
-{
+Walk walkBlocks(const std::vector<std::uint8_t>& b, std::size_t at) {
     Walk walk;
     auto skipSubBlocks = [&](std::size_t i) {
-        while (i < b.size() && b[i] != 0)
-            i += b[i] + 1u;
+        while (i < b.size() && b[i] != 0) i += b[i] + 1u;
         return i + 1;
     };
     while (at < b.size()) {
         if (b[at] == 0x21) {
             at = skipSubBlocks(at + 2);
         } else if (b[at] == 0x2C) {
-            walk.frames.push_back({le16(b, at + 1), le16(b, at + 3), le16(b, at + 5), le16(b, at + 7)});
+            walk.frames.push_back(
+                {le16(b, at + 1), le16(b, at + 3), le16(b, at + 5), le16(b, at + 7)});
             std::size_t i = at + 10;
-            if (b.at(at + 9) & 0x80)
-                i += 3u << ((b[at + 9] & 7) + 1);
+            if (b.at(at + 9) & 0x80) i += 3u << ((b[at + 9] & 7) + 1);
             at = skipSubBlocks(i + 1);  // past the LZW code size
         } else {
             walk.endsInTrailer = b[at] == 0x3B && at + 1 == b.size();
@@ -48,8 +46,7 @@ Walk walkBlocks(const std::vector<std::uint8_t>& b, std::size_t at)
     return walk;
 }
 
-TEST(ContactButtonFile, IsA61By16Gif89aWithA256ColourTable)
-{
+TEST(ContactButtonFile, IsA61By16Gif89aWithA256ColourTable) {
     const std::vector<std::uint8_t> b = readAsset("contact_button.gif");
     ASSERT_EQ(b.size(), 3256u);
     EXPECT_EQ(std::string(b.begin(), b.begin() + 6), "GIF89a");
@@ -61,8 +58,7 @@ TEST(ContactButtonFile, IsA61By16Gif89aWithA256ColourTable)
 
 // A missing or extra frame, a frame outside the picture, a first frame that
 // leaves the top-left pixel undefined, or padding that broke the block chain.
-TEST(ContactButtonFile, HoldsFiveFramesInsideThePicture)
-{
+TEST(ContactButtonFile, HoldsFiveFramesInsideThePicture) {
     const std::vector<std::uint8_t> b = readAsset("contact_button.gif");
     ASSERT_GT(b.size(), 13u + 768u);
     const Walk walk = walkBlocks(b, 13 + 768);

@@ -1,9 +1,9 @@
 // The icon file as the window and the tray take it: five 32-bit images with
 // masks, largest first, laid out back to back with consistent offsets.
 
-#include "asset_bytes.h"
-
 #include <gtest/gtest.h>
+
+#include "asset_bytes.h"
 
 namespace {
 
@@ -21,8 +21,7 @@ constexpr std::size_t DirectoryBytes = 6 + 16 * 5;
 
 // A size missing or out of order, a palette depth, or an offset that points
 // past the previous image shows up here.
-TEST(IconFile, DirectoryListsFiveImagesInOrder)
-{
+TEST(IconFile, DirectoryListsFiveImagesInOrder) {
     const std::vector<std::uint8_t> b = readAsset("dorvane.ico");
     ASSERT_EQ(b.size(), 99678u);
     EXPECT_EQ(le16(b, 0), 0u);
@@ -47,8 +46,7 @@ TEST(IconFile, DirectoryListsFiveImagesInOrder)
 // Each image is a bitmap header with its height doubled for the mask; the
 // mask marks exactly the fully transparent pixels, so a reader that ignores
 // alpha draws the same shape.
-TEST(IconFile, EachImageIsA32BitBitmapWithAMatchingMask)
-{
+TEST(IconFile, EachImageIsA32BitBitmapWithAMatchingMask) {
     const std::vector<std::uint8_t> b = readAsset("dorvane.ico");
     ASSERT_EQ(b.size(), 99678u);
     for (std::size_t i = 0; i < 5; ++i) {
@@ -69,8 +67,12 @@ TEST(IconFile, EachImageIsA32BitBitmapWithAMatchingMask)
         int opaque = 0, mismatched = 0;
         for (int y = 0; y < n; ++y)
             for (int x = 0; x < n; ++x) {
-                const std::uint8_t alpha = b[pixels + static_cast<std::size_t>((y * n + x) * 4 + 3)];
-                const bool masked = (b[mask + static_cast<std::size_t>(y) * maskRow + static_cast<std::size_t>(x / 8)] >> (7 - x % 8)) & 1;
+                const std::uint8_t alpha =
+                    b[pixels + static_cast<std::size_t>((y * n + x) * 4 + 3)];
+                const bool masked = (b[mask + static_cast<std::size_t>(y) * maskRow +
+                                       static_cast<std::size_t>(x / 8)] >>
+                                     (7 - x % 8)) &
+                                    1;
                 opaque += alpha == 255;
                 mismatched += masked != (alpha == 0);
             }

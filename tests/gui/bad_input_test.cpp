@@ -37,7 +37,8 @@ TEST(BadThumbnail, BytesThatGiveNoPictureShowAnEmptyBox) {
     } const cases[] = {
         {"no bytes", {}},
         {"junk", Bytes(4000, 0x5a)},
-        {"a JPEG start, then junk", [] {
+        {"a JPEG start, then junk",
+         [] {
              Bytes bytes(4000, 0x33);
              bytes[0] = 0xff, bytes[1] = 0xd8, bytes[2] = 0xff;
              return bytes;
@@ -74,7 +75,8 @@ TEST_F(BadTrayIcon, AnIconThatGivesNoImageAddsNoTrayIcon) {
         const char* name;
         Bytes bytes;
     } const cases[] = {
-        {"a colour index past the colour table", FuzzSeed("icon_reader", "palette_index_past_colours.ico")},
+        {"a colour index past the colour table",
+         FuzzSeed("icon_reader", "palette_index_past_colours.ico")},
         {"its only image cut off", Bytes(icon.begin(), icon.end() - 1)},
         {"a directory and nothing else", Bytes(icon.begin(), icon.begin() + 22)},
     };
@@ -98,7 +100,8 @@ TEST_F(BadTrayIcon, AnIconWithoutA16By16ImageShowsItsOtherImageScaled) {
     const auto* tray = window_->findChild<QSystemTrayIcon*>();
     ASSERT_NE(tray, nullptr);
     EXPECT_EQ(tray->icon().availableSizes(), QList<QSize>{QSize(16, 16)});
-    const QImage shown = tray->icon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage shown =
+        tray->icon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
     // through a pixmap, as the tray holds it: scaled edges are translucent,
     // and premultiplying rounds them
     const QImage expected =

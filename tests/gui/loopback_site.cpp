@@ -23,8 +23,8 @@ void LoopbackSite::handleNewConnection() {
             socket->readAll();
             const QByteArray body = "<title>served</title>";
             socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nConnection: close\r\n" +
-                          std::exchange(extraHeaders_, {}) + "Content-Length: " +
-                          QByteArray::number(body.size()) + "\r\n\r\n" + body);
+                          std::exchange(extraHeaders_, {}) +
+                          "Content-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body);
             socket->disconnectFromHost();
         });
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);

@@ -11,13 +11,13 @@ namespace dorvane::testing {
 
 class LoopbackSite : public QObject {
     Q_OBJECT
-public:
+  public:
     // listens on a free port of 127.0.0.1
     explicit LoopbackSite(QByteArray extraHeaders = {});
     bool Listening() const { return server_.isListening(); }
     QUrl Address() const;
 
-private:
+  private:
     void handleNewConnection();
 
     QTcpServer server_;

@@ -50,7 +50,8 @@ TEST_F(PanelSwitchWindow, AnySequenceOfClicksLeavesTheLastClickedPanelAloneVisib
         const std::string& target = *PanelOf[k - 1];
         EXPECT_EQ(VisiblePanels(), std::vector<std::string>{target}) << "after button " << k;
         for (const std::string* panel : PanelOf) {
-            EXPECT_EQ(handlers_.PanelVisible(*panel), *panel == target) << "stored flag, button " << k;
+            EXPECT_EQ(handlers_.PanelVisible(*panel), *panel == target)
+                << "stored flag, button " << k;
         }
     }
     // the last click was 按钮4: 恶搞's boxes show, and no other panel's

@@ -33,14 +33,14 @@ using testing::WaitUntil;
 // Stands in for the desktop's scheme handler (xdg-open and the messenger).
 class UrlRecorder : public QObject {
     Q_OBJECT
-public:
+  public:
     QList<QUrl> urls;
-public slots:
+  public slots:
     void handleUrl(const QUrl& url) { urls.append(url); }
 };
 
 class QtBrowserPaneTest : public ::testing::Test {
-protected:
+  protected:
     // The data and cache homes are the test program's private ones.
     void SetUp() override {
         dataHome_ = qEnvironmentVariable("XDG_DATA_HOME");
@@ -119,10 +119,8 @@ TEST_F(QtBrowserPaneTest, TextSizeMapsOntoFontSizesClampedIntoRange) {
     const auto fontSize = [&](int textSize) {
         PaneSettings settings;
         settings.textSize = textSize;
-        return MakePane(settings)
-            ->View()
-            ->settings()
-            ->fontSize(QWebEngineSettings::DefaultFontSize);
+        return MakePane(settings)->View()->settings()->fontSize(
+            QWebEngineSettings::DefaultFontSize);
     };
     QWebEngineProfile plain;  // off the record: the engine's untouched defaults
     EXPECT_EQ(fontSize(2), plain.settings()->fontSize(QWebEngineSettings::DefaultFontSize));
@@ -164,9 +162,8 @@ TEST_F(QtBrowserPaneTest, SilentDecidesWhetherTheEnginesDialogsShow) {
         });
         poll.start(20);
         std::optional<bool> answer;
-        pane->View()->page()->runJavaScript("confirm('sure?')", [&](const QVariant& result) {
-            answer = result.toBool();
-        });
+        pane->View()->page()->runJavaScript(
+            "confirm('sure?')", [&](const QVariant& result) { answer = result.toBool(); });
         ASSERT_TRUE(WaitUntil([&] { return answer.has_value(); }));
         EXPECT_EQ(dialogShown, c.dialogShown);
         EXPECT_EQ(*answer, c.answer);
@@ -256,8 +253,8 @@ TEST_F(QtBrowserPaneTest, NewWindowRequestsOpenASeparateBrowserWindow) {
     QtBrowserPane* pane = MakePane({.startAddress = "data:text/html,<title>opener</title>"});
     ASSERT_TRUE(WaitUntil([&] { return pane->View()->title() == "opener"; }));
     // data: addresses may not be opened by a page, so the new window writes its own
-    pane->View()->page()->runJavaScript(QStringLiteral(
-        "window.open('about:blank').document.write('<title>popup</title>')"));
+    pane->View()->page()->runJavaScript(
+        QStringLiteral("window.open('about:blank').document.write('<title>popup</title>')"));
     ASSERT_TRUE(WaitUntil([] { return PopupBrowserWindow::OpenCount() == 1; }));
 
     QPointer<PopupBrowserWindow> popup;

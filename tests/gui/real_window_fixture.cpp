@@ -13,7 +13,9 @@
 
 namespace dorvane::test {
 
-std::string Gbk(std::string_view hex) { return testing::GbkFromHex(hex); }
+std::string Gbk(std::string_view hex) {
+    return testing::GbkFromHex(hex);
+}
 
 std::string Box(int number) {
     return Gbk("CDBCC6ACBFF2") + std::to_string(number);

@@ -43,7 +43,8 @@ Bytes ReadBytes(const std::string& path) {
 
 void WriteBytes(const std::string& path, const Bytes& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 void PutLe32(Bytes& bytes, std::size_t at, std::uint32_t v) {
@@ -66,7 +67,7 @@ AppLook CurrentLook() {
 }
 
 class SkinEngineTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         char pattern[] = "/tmp/dorvane_skin_XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
@@ -124,7 +125,9 @@ protected:
     AppLook before_{};
 };
 
-QImage Shot(QWidget& widget) { return widget.grab().toImage(); }
+QImage Shot(QWidget& widget) {
+    return widget.grab().toImage();
+}
 
 // Catches a skin that reports success but restyles nothing, a base style
 // other than the theme's, a palette left as the base style's, or a style
@@ -180,7 +183,8 @@ void ExpectSkinned(const SkinnedWidgets& w) {
     EXPECT_EQ(w.picture->palette().color(QPalette::WindowText), theme.color(QPalette::WindowText));
     EXPECT_EQ(w.label->palette().color(QPalette::WindowText), QColor(Qt::red));
     EXPECT_TRUE(w.label->testAttribute(Qt::WA_StyledBackground));
-    EXPECT_EQ(w.label->contentsRect(), w.label->rect().adjusted(1, 1, -1, -1));  // inside the card's border
+    EXPECT_EQ(w.label->contentsRect(),
+              w.label->rect().adjusted(1, 1, -1, -1));  // inside the card's border
     EXPECT_TRUE(w.flat->property("dorvaneSkinPaintsPanel").toBool());
 }
 
@@ -235,7 +239,8 @@ TEST_F(SkinEngineTest, UnloadingTakesTheStyleBack) {
 TEST_F(SkinEngineTest, PathsAreGbkAndANullPasswordIsEmpty) {
     fs::create_directories(driveC_ + "/皮肤");
     WriteBytes(driveC_ + "/皮肤/kiss.she", carried_);
-    EXPECT_EQ(attach_("C:\\\xC6\xA4\xB7\xF4\\kiss.she", nullptr), SkinH_Attached);  // C:\皮肤\kiss.she
+    EXPECT_EQ(attach_("C:\\\xC6\xA4\xB7\xF4\\kiss.she", nullptr),
+              SkinH_Attached);  // C:\皮肤\kiss.she
     EXPECT_NE(QApplication::style(), before_.style);
 }
 
@@ -247,7 +252,9 @@ TEST_F(SkinEngineTest, DamagedFilesChangeNothing) {
         edit(f);
         return std::optional<Bytes>(f);
     };
-    const auto cut = [&](std::size_t n) { return std::optional<Bytes>(Bytes(carried_.begin(), carried_.begin() + n)); };
+    const auto cut = [&](std::size_t n) {
+        return std::optional<Bytes>(Bytes(carried_.begin(), carried_.begin() + n));
+    };
     Bytes noise(13192);
     std::uint32_t x = 2024;
     for (auto& b : noise) b = static_cast<std::uint8_t>((x = x * 1664525 + 1013904223) >> 24);
@@ -266,10 +273,26 @@ TEST_F(SkinEngineTest, DamagedFilesChangeNothing) {
         {"wrong magic", with([](Bytes& f) { f[1] = 'Z'; }), CarriedSkinPath, "", {SkinH_BadHeader}},
         {"header cut short", cut(12), CarriedSkinPath, "", {SkinH_BadHeader}},
         {"body cut short", cut(600), CarriedSkinPath, "", {SkinH_BadStream, SkinH_BadBody}},
-        {"size field larger", with([](Bytes& f) { PutLe32(f, 6, 175193); }), CarriedSkinPath, "", {SkinH_BadStream, SkinH_BadBody}},
-        {"size field smaller", with([](Bytes& f) { PutLe32(f, 6, 175191); }), CarriedSkinPath, "", {SkinH_BadStream, SkinH_BadBody}},
-        {"size field 4 GiB", with([](Bytes& f) { PutLe32(f, 6, 0xFFFFFFFF); }), CarriedSkinPath, "", {SkinH_BadBodySize}},
-        {"size field 5 MiB", with([](Bytes& f) { PutLe32(f, 6, 5u << 20); }), CarriedSkinPath, "", {SkinH_BadBodySize}},
+        {"size field larger",
+         with([](Bytes& f) { PutLe32(f, 6, 175193); }),
+         CarriedSkinPath,
+         "",
+         {SkinH_BadStream, SkinH_BadBody}},
+        {"size field smaller",
+         with([](Bytes& f) { PutLe32(f, 6, 175191); }),
+         CarriedSkinPath,
+         "",
+         {SkinH_BadStream, SkinH_BadBody}},
+        {"size field 4 GiB",
+         with([](Bytes& f) { PutLe32(f, 6, 0xFFFFFFFF); }),
+         CarriedSkinPath,
+         "",
+         {SkinH_BadBodySize}},
+        {"size field 5 MiB",
+         with([](Bytes& f) { PutLe32(f, 6, 5u << 20); }),
+         CarriedSkinPath,
+         "",
+         {SkinH_BadBodySize}},
         {"random bytes", noise, CarriedSkinPath, "", {SkinH_BadHeader}},
         {"over 1 MiB", huge, CarriedSkinPath, "", {SkinH_Unreadable}},
         {"wrong password", carried_, CarriedSkinPath, "x", {SkinH_WrongPassword}},
@@ -339,7 +362,8 @@ TEST_F(SkinEngineTest, WidgetsRenderAfterTheEngineIsUnloaded) {
     const QColor face = shot.pixelColor(button->geometry().center() + QPoint(0, 8));
     EXPECT_GT(face.red(), face.green() + 20) << face.name().toStdString();
 
-    qApp->setStyleSheet(qApp->styleSheet() + QStringLiteral("\n"));  // parsed again, widgets re-polished
+    qApp->setStyleSheet(qApp->styleSheet() +
+                        QStringLiteral("\n"));  // parsed again, widgets re-polished
     EXPECT_FALSE(Shot(window).isNull());
     qApp->setStyleSheet(QString());
     EXPECT_EQ(QApplication::style()->name().toLower(), QStringLiteral("fusion"));

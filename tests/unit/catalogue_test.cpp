@@ -18,7 +18,9 @@
 namespace dorvane {
 namespace {
 
-std::string Gbk(std::string_view hex) { return testing::GbkFromHex(hex); }
+std::string Gbk(std::string_view hex) {
+    return testing::GbkFromHex(hex);
+}
 
 using testing::Box;
 using testing::Egao;

@@ -15,7 +15,9 @@
 namespace dorvane {
 namespace {
 
-std::string Gbk(std::string_view hex) { return testing::GbkFromHex(hex); }
+std::string Gbk(std::string_view hex) {
+    return testing::GbkFromHex(hex);
+}
 
 using testing::Box;
 using testing::Egao;
@@ -195,9 +197,12 @@ TEST(LayoutQueries, StartPlaceCentresTruncatingTowardZero) {
         Point place;
     };
     const Case cases[] = {
-        {{1024, 768}, {16, 56}}, {{799, 600}, {-96, -28}},  // -193 / 2: toward zero, not down to
-                                                            // -97
-        {{992, 656}, {0, 0}},    {{993, 657}, {0, 0}},     {{1920, 1080}, {464, 212}},
+        {{1024, 768}, {16, 56}},
+        {{799, 600}, {-96, -28}},  // -193 / 2: toward zero, not down to
+                                   // -97
+        {{992, 656}, {0, 0}},
+        {{993, 657}, {0, 0}},
+        {{1920, 1080}, {464, 212}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(StartPlace(Layout(), c.screen), c.place) << c.screen.width;

@@ -1,10 +1,11 @@
 // The carried payloads and how they are written.
+#include "payloads/payloads.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
 #include <optional>
 
-#include "payloads/payloads.h"
 #include "recording_platform.h"
 
 namespace dorvane {
@@ -15,8 +16,10 @@ using testing::RecordingPlatform;
 // A payload in the carried layout, built for a test.
 struct TestPayload {
     std::vector<std::uint8_t> carried;
-    explicit TestPayload(std::vector<std::uint8_t> content, std::optional<std::int32_t> count = {}) {
-        const auto n = static_cast<std::uint32_t>(count.value_or(static_cast<std::int32_t>(content.size())));
+    explicit TestPayload(std::vector<std::uint8_t> content,
+                         std::optional<std::int32_t> count = {}) {
+        const auto n =
+            static_cast<std::uint32_t>(count.value_or(static_cast<std::int32_t>(content.size())));
         carried.assign(8 + content.size(), 0);
         carried[0] = 1;
         for (int i = 0; i < 4; ++i) carried[4 + i] = static_cast<std::uint8_t>(n >> (8 * i));
@@ -45,19 +48,45 @@ TEST(WriteToFile, Cases) {
         std::size_t diskSpace;
         bool openFails;
         bool result;
-        std::vector<std::uint8_t> fileAfter;  // what the file holds; none written when "name" is empty
+        std::vector<std::uint8_t>
+            fileAfter;  // what the file holds; none written when "name" is empty
         std::vector<std::string> calls;
     };
     const std::vector<Case> cases = {
         {"empty name touches nothing", "", {&five}, SIZE_MAX, false, false, {}, {}},
         {"null name touches nothing", nullptr, {&five}, SIZE_MAX, false, false, {}, {}},
-        {"open fails: nothing changes", "f", {&five}, SIZE_MAX, true, false, {0xAA}, {"CreateAlways f failed"}},
-        {"N = 0 truncates to nothing", "f", {&empty}, SIZE_MAX, false, true, {}, {"CreateAlways f", "Close f"}},
-        {"payloads written in order", "f", {&five, &empty, &three}, SIZE_MAX, false, true,
+        {"open fails: nothing changes",
+         "f",
+         {&five},
+         SIZE_MAX,
+         true,
+         false,
+         {0xAA},
+         {"CreateAlways f failed"}},
+        {"N = 0 truncates to nothing",
+         "f",
+         {&empty},
+         SIZE_MAX,
+         false,
+         true,
+         {},
+         {"CreateAlways f", "Close f"}},
+        {"payloads written in order",
+         "f",
+         {&five, &empty, &three},
+         SIZE_MAX,
+         false,
+         true,
          {1, 2, 3, 4, 5, 7, 8, 9},
          {"CreateAlways f", "Write f 5 -> 5", "Write f 3 -> 3", "Close f"}},
-        {"short write stops, closes, keeps what was written", "f", {&five, &three}, 2, false, false,
-         {1, 2}, {"CreateAlways f", "Write f 5 -> 2", "Close f"}},
+        {"short write stops, closes, keeps what was written",
+         "f",
+         {&five, &three},
+         2,
+         false,
+         false,
+         {1, 2},
+         {"CreateAlways f", "Write f 5 -> 2", "Close f"}},
     };
     for (const Case& c : cases) {
         RecordingPlatform platform;

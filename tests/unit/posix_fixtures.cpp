@@ -62,7 +62,9 @@ ChildHolding::ChildHolding(const std::function<bool()>& take) {
     ::close(ready[0]);
 }
 
-ChildHolding::~ChildHolding() { Release(); }
+ChildHolding::~ChildHolding() {
+    Release();
+}
 
 void ChildHolding::Release() {
     if (letGo_ >= 0) ::close(letGo_);

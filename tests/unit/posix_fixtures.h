@@ -11,7 +11,7 @@
 namespace dorvane::testing {
 
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -20,7 +20,7 @@ public:
     const std::string& Path() const { return path_; }
     std::string File(const std::string& name) const { return path_ + "/" + name; }
 
-private:
+  private:
     std::string path_;
 };
 
@@ -34,7 +34,7 @@ void WriteWhole(const std::string& path, const std::string& bytes);
 // it took until Release (or destruction). `take` returns false on failure,
 // which Held() then reports.
 class ChildHolding {
-public:
+  public:
     explicit ChildHolding(const std::function<bool()>& take);
     ~ChildHolding();
     ChildHolding(const ChildHolding&) = delete;
@@ -43,7 +43,7 @@ public:
     bool Held() const { return held_; }
     void Release();
 
-private:
+  private:
     pid_t child_ = -1;
     int letGo_ = -1;
     bool held_ = false;

@@ -21,8 +21,8 @@ namespace dorvane {
 namespace {
 
 using testing::TempFolder;
-using testing::ZPath;
 using testing::WriteWhole;
+using testing::ZPath;
 
 // found by bare name in the tests' RUNPATH; the second one is world-writable
 constexpr const char* ProbeName = "libdorvane_loader_probe.so";
@@ -40,7 +40,7 @@ bool Locked(const std::string& path) {
 }
 
 class PosixLibraryLoaderTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         library_ = folder_.File("SkinH_EL.dll");
         std::filesystem::copy_file(DORVANE_LOADER_PROBE, library_);

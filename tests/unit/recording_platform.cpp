@@ -15,7 +15,7 @@ extern "C" int FakeSkinAttachEx(const char* skinFile, const char* password) {
 }
 
 class RecordingFile : public WritableFile {
-public:
+  public:
     RecordingFile(RecordingPlatform& platform, std::string path)
         : platform_(platform), path_(std::move(path)) {}
     std::size_t Write(std::span<const std::uint8_t> bytes) override {
@@ -33,7 +33,7 @@ public:
         return true;
     }
 
-private:
+  private:
     RecordingPlatform& platform_;
     std::string path_;
 };
@@ -49,10 +49,16 @@ std::vector<std::uint8_t> TestCarriedFiles::Carried(std::uint32_t size, std::uin
     return carried;
 }
 
-RecordingPlatform::RecordingPlatform() { current = this; }
+RecordingPlatform::RecordingPlatform() {
+    current = this;
+}
 
-void RecordingPlatform::InitialiseComponent() { calls.push_back("InitialiseComponent"); }
-void RecordingPlatform::ShutdownComponent() { calls.push_back("ShutdownComponent"); }
+void RecordingPlatform::InitialiseComponent() {
+    calls.push_back("InitialiseComponent");
+}
+void RecordingPlatform::ShutdownComponent() {
+    calls.push_back("ShutdownComponent");
+}
 std::string RecordingPlatform::ExecutablePath() {
     calls.push_back("ExecutablePath");
     return executablePath;
@@ -65,7 +71,9 @@ void RecordingPlatform::ShowErrorBox(std::string_view text) {
     calls.push_back("ShowErrorBox");
     errorBoxText = text;
 }
-void RecordingPlatform::ReleaseIcons() { calls.push_back("ReleaseIcons"); }
+void RecordingPlatform::ReleaseIcons() {
+    calls.push_back("ReleaseIcons");
+}
 void RecordingPlatform::ExitProcess(int code) {
     calls.push_back("ExitProcess " + std::to_string(code));
     throw ExitCalled{code};
@@ -115,7 +123,9 @@ bool RecordingPlatform::ControlShowsNow(std::string_view name) {
     const auto parent = parents.find(control);
     return parent == parents.end() || parent->second.empty() || ControlShowsNow(parent->second);
 }
-void RecordingPlatform::ShowWindow() { calls.push_back("ShowWindow"); }
+void RecordingPlatform::ShowWindow() {
+    calls.push_back("ShowWindow");
+}
 void RecordingPlatform::FocusControl(std::string_view name, FocusCause cause) {
     constexpr const char* Causes[] = {"", " forward", " backward"};
     calls.push_back("FocusControl " + std::string(name) + Causes[static_cast<int>(cause)]);
@@ -143,7 +153,9 @@ bool RecordingPlatform::SetTrayIcon(std::span<const std::uint8_t> iconBytes, std
     if (destroyWindowInCreatedActions) windowExists = false;
     return !iconBytes.empty();
 }
-void RecordingPlatform::RemoveTrayIcon() { calls.push_back("RemoveTrayIcon"); }
+void RecordingPlatform::RemoveTrayIcon() {
+    calls.push_back("RemoveTrayIcon");
+}
 void RecordingPlatform::ShowNoticeBox(std::string_view caption, std::string_view text) {
     calls.push_back("ShowNoticeBox");
     noticeCaption = caption;

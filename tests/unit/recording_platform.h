@@ -38,7 +38,7 @@ class RecordingPlatform : public ProcessPlatform,
                           public FileSystem,
                           public WindowPlatform,
                           public LibraryLoader {
-public:
+  public:
     RecordingPlatform();
 
     std::vector<std::string> calls;
@@ -107,7 +107,7 @@ public:
     // the window goes away while its created actions run
     bool destroyWindowInCreatedActions = false;
 
-private:
+  private:
     std::vector<std::string> handles_;  // handle i+1 is handles_[i]
 };
 

@@ -1,7 +1,6 @@
 // The skin file reader and writer as pure functions over bytes, and the
 // invariants of the carried skin file.
 #include <gtest/gtest.h>
-
 #include <lzma.h>
 
 #include <cstdint>
@@ -51,8 +50,9 @@ void Reseal(Bytes& body) {
 }
 
 const char* Name(ReadError e) {
-    static const char* const names[] = {"None", "BadHeader", "BadBodySize", "BadProperties",
-                                        "CorruptStream", "BadBody", "WrongPassword"};
+    static const char* const names[] = {"None",          "BadHeader",     "BadBodySize",
+                                        "BadProperties", "CorruptStream", "BadBody",
+                                        "WrongPassword"};
     return names[static_cast<int>(e)];
 }
 
@@ -116,24 +116,33 @@ TEST(SkinFileTest, DamagedFilesAreRefused) {
         // decodes as data: the body's own size field is what refuses it
         {"size field one larger", with([](Bytes& f) { PutLe32(f, 6, 4097); }), ReadError::BadBody},
         {"size field doubled", with([](Bytes& f) { PutLe32(f, 6, 8192); }), ReadError::BadBody},
-        {"size field larger, no padding", [&] {
+        {"size field larger, no padding",
+         [&] {
              Bytes f = FileOf(body, 4096);
              PutLe32(f, 6, 4097);
              return f;
-         }(), ReadError::CorruptStream},
+         }(),
+         ReadError::CorruptStream},
         {"size field zero", with([](Bytes& f) { PutLe32(f, 6, 0); }), ReadError::BadBodySize},
-        {"size field below a body header", with([](Bytes& f) { PutLe32(f, 6, 31); }), ReadError::BadBodySize},
-        {"size field just over 4 MiB", with([](Bytes& f) { PutLe32(f, 6, (4u << 20) + 1); }), ReadError::BadBodySize},
-        {"size field 4 GiB", with([](Bytes& f) { PutLe32(f, 6, 0xFFFFFFFF); }), ReadError::BadBodySize},
-        {"properties byte out of range", with([](Bytes& f) { f[10] = 225; }), ReadError::BadProperties},
-        {"lc + lp over 4", with([](Bytes& f) { f[10] = (0 * 5 + 4) * 9 + 3; }), ReadError::BadProperties},
+        {"size field below a body header", with([](Bytes& f) { PutLe32(f, 6, 31); }),
+         ReadError::BadBodySize},
+        {"size field just over 4 MiB", with([](Bytes& f) { PutLe32(f, 6, (4u << 20) + 1); }),
+         ReadError::BadBodySize},
+        {"size field 4 GiB", with([](Bytes& f) { PutLe32(f, 6, 0xFFFFFFFF); }),
+         ReadError::BadBodySize},
+        {"properties byte out of range", with([](Bytes& f) { f[10] = 225; }),
+         ReadError::BadProperties},
+        {"lc + lp over 4", with([](Bytes& f) { f[10] = (0 * 5 + 4) * 9 + 3; }),
+         ReadError::BadProperties},
         {"a flipped stream byte", with([](Bytes& f) { f[60] ^= 0x55; }), ReadError::CorruptStream},
-        {"random bytes", [] {
+        {"random bytes",
+         [] {
              Bytes r(13192);
              std::uint32_t x = 12345;
              for (auto& b : r) b = static_cast<std::uint8_t>((x = x * 1103515245 + 12345) >> 16);
              return r;
-         }(), ReadError::BadHeader},
+         }(),
+         ReadError::BadHeader},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -174,30 +183,54 @@ TEST(SkinFileTest, DamagedBodiesAreRefused) {
         ReadError expected;
     } const cases[] = {
         {"as built", body(none), ReadError::None},
-        {"an unknown section is skipped", build([](auto& s) { s.push_back({Tag("NOTE"), {1, 2, 3}}); }), ReadError::None},
+        {"an unknown section is skipped", build([](auto& s) {
+             s.push_back({Tag("NOTE"), {1, 2, 3}});
+         }),
+         ReadError::None},
         {"shorter than its header", Bytes(built.begin(), built.begin() + 31), ReadError::BadBody},
         {"wrong body magic", body([](Bytes& b) { b[0] = 'X'; }), ReadError::BadBody},
         {"wrong body version", body([](Bytes& b) { b[4] = 2; }), ReadError::BadBody},
-        {"size field not the body's", body([](Bytes& b) { PutLe32(b, 8, 4095); }), ReadError::BadBody},
+        {"size field not the body's", body([](Bytes& b) { PutLe32(b, 8, 4095); }),
+         ReadError::BadBody},
         {"checksum broken", body([](Bytes& b) { b[4000] = 1; }, false), ReadError::BadBody},
         {"too many sections", body([](Bytes& b) { b[6] = 17; }), ReadError::BadBody},
-        {"table past the end", body([](Bytes& b) { b[6] = 0xFF; b[7] = 0xFF; }), ReadError::BadBody},
-        {"section inside the table", body([](Bytes& b) { PutLe32(b, 32 + 4, 40); }), ReadError::BadBody},
-        {"section past the end", body([](Bytes& b) { PutLe32(b, 32 + 8, 5000); }), ReadError::BadBody},
-        {"length wraps around", body([](Bytes& b) { PutLe32(b, 32 + 8, 0xFFFFFFF0); }), ReadError::BadBody},
+        {"table past the end", body([](Bytes& b) {
+             b[6] = 0xFF;
+             b[7] = 0xFF;
+         }),
+         ReadError::BadBody},
+        {"section inside the table", body([](Bytes& b) { PutLe32(b, 32 + 4, 40); }),
+         ReadError::BadBody},
+        {"section past the end", body([](Bytes& b) { PutLe32(b, 32 + 8, 5000); }),
+         ReadError::BadBody},
+        {"length wraps around", body([](Bytes& b) { PutLe32(b, 32 + 8, 0xFFFFFFF0); }),
+         ReadError::BadBody},
         {"no style sheet", build([](auto& s) { s.erase(s.begin() + 2); }), ReadError::BadBody},
         {"no palette", build([](auto& s) { s.erase(s.begin() + 1); }), ReadError::BadBody},
         {"two palettes", build([](auto& s) { s.push_back(s[1]); }), ReadError::BadBody},
-        {"style name with a space", build([](auto& s) { s[0].bytes = {'F', ' ', 'x'}; }), ReadError::BadBody},
+        {"style name with a space", build([](auto& s) {
+             s[0].bytes = {'F', ' ', 'x'};
+         }),
+         ReadError::BadBody},
         {"empty style name", build([](auto& s) { s[0].bytes.clear(); }), ReadError::BadBody},
         {"palette entry cut", build([](auto& s) { s[1].bytes.pop_back(); }), ReadError::BadBody},
         {"palette role unknown", build([](auto& s) { s[1].bytes[0] = 20; }), ReadError::BadBody},
         {"palette group unknown", build([](auto& s) { s[1].bytes[1] = 4; }), ReadError::BadBody},
-        {"style sheet with a zero byte", build([](auto& s) { s[2].bytes[3] = 0; }), ReadError::BadBody},
-        {"style sheet not UTF-8", build([](auto& s) { s[2].bytes.push_back(0xC0); s[2].bytes.push_back(0xAF); }), ReadError::BadBody},
+        {"style sheet with a zero byte", build([](auto& s) { s[2].bytes[3] = 0; }),
+         ReadError::BadBody},
+        {"style sheet not UTF-8", build([](auto& s) {
+             s[2].bytes.push_back(0xC0);
+             s[2].bytes.push_back(0xAF);
+         }),
+         ReadError::BadBody},
         {"tile of width 0", build([](auto& s) { s[3].bytes[0] = 0; }), ReadError::BadBody},
-        {"tile larger than its pixels", build([](auto& s) { s[3].bytes[2] = 2; }), ReadError::BadBody},
-        {"tile side over 256", build([](auto& s) { s[3].bytes[0] = 1; s[3].bytes[1] = 1; }), ReadError::BadBody},
+        {"tile larger than its pixels", build([](auto& s) { s[3].bytes[2] = 2; }),
+         ReadError::BadBody},
+        {"tile side over 256", build([](auto& s) {
+             s[3].bytes[0] = 1;
+             s[3].bytes[1] = 1;
+         }),
+         ReadError::BadBody},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -70,7 +70,8 @@ TEST(StartSequence, NormalRunCallsThePlatformInOrder) {
 TEST(StartSequence, WrittenFilesHoldExactlyTheCarriedBytes) {
     Harness h;
     h.platform.loadable[LibraryBesideProgram] = true;
-    h.platform.files[LibraryBesideProgram] = std::vector<std::uint8_t>(200000, 0xEE);  // older, longer
+    h.platform.files[LibraryBesideProgram] =
+        std::vector<std::uint8_t>(200000, 0xEE);  // older, longer
 
     h.application.StartSequence();
 
@@ -141,21 +142,22 @@ std::vector<std::string> Then(std::vector<std::string> head, const std::vector<s
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SkinBindingFailure,
-    ::testing::Values(
-        BindingFailure{"missing everywhere",
-                       {},
-                       Then({"Load " + LibraryBesideProgram + " failed", "Load SkinH_EL.dll failed"},
-                            FatalEnd)},
-        BindingFailure{"no export",
-                       {{LibraryBesideProgram, false}},
-                       Then({"Load " + LibraryBesideProgram, "Symbol SkinH_AttachEx",
-                             "Unload " + LibraryBesideProgram},
-                            FatalEnd)},
-        BindingFailure{"found by search without the export",
-                       {{"SkinH_EL.dll", false}},
-                       Then({"Load " + LibraryBesideProgram + " failed", "Load SkinH_EL.dll",
-                             "Symbol SkinH_AttachEx", "Unload SkinH_EL.dll"},
-                            FatalEnd)}),
+    ::testing::Values(BindingFailure{"missing everywhere",
+                                     {},
+                                     Then({"Load " + LibraryBesideProgram + " failed",
+                                           "Load SkinH_EL.dll failed"},
+                                          FatalEnd)},
+                      BindingFailure{"no export",
+                                     {{LibraryBesideProgram, false}},
+                                     Then({"Load " + LibraryBesideProgram, "Symbol SkinH_AttachEx",
+                                           "Unload " + LibraryBesideProgram},
+                                          FatalEnd)},
+                      BindingFailure{
+                          "found by search without the export",
+                          {{"SkinH_EL.dll", false}},
+                          Then({"Load " + LibraryBesideProgram + " failed", "Load SkinH_EL.dll",
+                                "Symbol SkinH_AttachEx", "Unload SkinH_EL.dll"},
+                               FatalEnd)}),
     [](const auto& info) {
         std::string name = info.param.what;
         std::replace(name.begin(), name.end(), ' ', '_');
@@ -202,8 +204,7 @@ TEST(StartSequence, TrayTipIsTheGbkText) {
     Harness h;
     h.platform.loadable[LibraryBesideProgram] = true;
     h.application.StartSequence();
-    EXPECT_EQ(h.platform.trayTip,
-              "DorvaneV6.0,\xD7\xF7\xD5\xDFTamselQQ2839475610");
+    EXPECT_EQ(h.platform.trayTip, "DorvaneV6.0,\xD7\xF7\xD5\xDFTamselQQ2839475610");
 }
 
 // A failure inside the error box's own clean-up must not loop back into it.
@@ -234,8 +235,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, RunDirectorySplit,
                          ::testing::Values(SplitCase{"C:\\x.exe", "C:"},
                                            SplitCase{"C:\\Tools\\app.exe", "C:\\Tools"},
                                            SplitCase{"Z:\\opt\\d\\dorvane", "Z:\\opt\\d"},
-                                           SplitCase{"dorvane", ""},
-                                           SplitCase{"", ""},
+                                           SplitCase{"dorvane", ""}, SplitCase{"", ""},
                                            SplitCase{"Z:\\\x95\x5C\\app", "Z:\\\x95\x5C"},
                                            SplitCase{"Z:\\d\\\x95\x5C", "Z:\\d"}));
 
@@ -244,15 +244,14 @@ TEST(StartSequence, CurrentDirectoryAndLibraryPathFollowTheExecutable) {
         const char* executable;
         const char* library;
     };
-    for (const Case& c : {Case{"C:\\Tools\\app.exe", "C:\\Tools\\SkinH_EL.dll"},
-                          Case{"D:\\app.exe", "D:\\SkinH_EL.dll"},
-                          Case{"app.exe", "\\SkinH_EL.dll"}}) {
+    for (const Case& c :
+         {Case{"C:\\Tools\\app.exe", "C:\\Tools\\SkinH_EL.dll"},
+          Case{"D:\\app.exe", "D:\\SkinH_EL.dll"}, Case{"app.exe", "\\SkinH_EL.dll"}}) {
         Harness h;
         h.platform.executablePath = c.executable;
         h.platform.loadable[c.library] = true;
         EXPECT_EQ(h.application.StartSequence(), 0) << c.executable;
-        EXPECT_EQ(h.platform.calls[2],
-                  "SetCurrentDirectory " + RunDirectoryOf(c.executable));
+        EXPECT_EQ(h.platform.calls[2], "SetCurrentDirectory " + RunDirectoryOf(c.executable));
         EXPECT_TRUE(h.platform.files.count(c.library)) << c.executable;
     }
 }

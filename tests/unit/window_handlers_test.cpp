@@ -16,7 +16,7 @@ using testing::RecordingPlatform;
 
 // Records the visibility writes the window receives, by panel.
 class PanelRecorder : public RecordingPlatform {
-public:
+  public:
     std::vector<PanelWrite> writes;
     void SetControlShown(std::string_view name, bool shown) override {
         writes.push_back({name, shown});
@@ -47,9 +47,14 @@ TEST(PanelSwitch, EachButtonMakesFiveWritesInPanelOrderWithOneShown) {
 
 // Panel order pinned as GBK bytes, so a wrong source charset cannot pass.
 TEST(PanelSwitch, PanelOrderIsTheFiveGroupBoxesInGbk) {
-    const std::array<std::string_view, 5> expected = {"\xD2\xE2\xBE\xB3" "1", "\xD2\xE2\xBE\xB3" "2",
-                                                      "\xD2\xE2\xBE\xB3" "3", "\xB6\xF1\xB8\xE3",
-                                                      "\xBF\xC9\xB0\xAE"};
+    const std::array<std::string_view, 5> expected = {
+        "\xD2\xE2\xBE\xB3"
+        "1",
+        "\xD2\xE2\xBE\xB3"
+        "2",
+        "\xD2\xE2\xBE\xB3"
+        "3",
+        "\xB6\xF1\xB8\xE3", "\xBF\xC9\xB0\xAE"};
     EXPECT_EQ(PanelOrder(), expected);
 }
 
@@ -81,9 +86,13 @@ TEST(TypeButtons, StartStateIsTheFirstPanelOnly) {
 // 按钮6 shows the notice and writes no panel. Caption 非诚勿扰 and text pinned as GBK.
 TEST(TypeButtons, SixthButtonShowsTheNoticeAndLeavesThePanels) {
     Fixture f;
-    f.window.ControlEvent(f.Row("\xB0\xB4\xC5\xA5" "3"));
+    f.window.ControlEvent(
+        f.Row("\xB0\xB4\xC5\xA5"
+              "3"));
     f.platform.writes.clear();
-    f.window.ControlEvent(f.Row("\xB0\xB4\xC5\xA5" "6"));
+    f.window.ControlEvent(
+        f.Row("\xB0\xB4\xC5\xA5"
+              "6"));
 
     EXPECT_TRUE(f.platform.writes.empty());
     EXPECT_TRUE(f.window.PanelVisible(PanelOrder()[2]));
@@ -97,13 +106,23 @@ TEST(TypeButtons, SixthButtonShowsTheNoticeAndLeavesThePanels) {
 // button reaches only the hidden pane, and never with an outfit address.
 TEST(BrowsingHandlers, ThumbnailAndContactGoToTheirOwnPanes) {
     Fixture f;
-    const std::string box41 = "\xCD\xBC\xC6\xAC\xBF\xF2" "41";  // 图片框41
+    const std::string box41 =
+        "\xCD\xBC\xC6\xAC\xBF\xF2"
+        "41";  // 图片框41
     f.window.ControlEvent(f.Row(box41));
-    f.window.ControlEvent(f.Row("\xB3\xAC\xBC\xB6\xB0\xB4\xC5\xA5" "1"));  // 超级按钮1
-    f.window.ControlEvent(f.Row("\xB3\xAC\xBC\xB6\xB0\xB4\xC5\xA5" "1"));
+    f.window.ControlEvent(
+        f.Row("\xB3\xAC\xBC\xB6\xB0\xB4\xC5\xA5"
+              "1"));  // 超级按钮1
+    f.window.ControlEvent(
+        f.Row("\xB3\xAC\xBC\xB6\xB0\xB4\xC5\xA5"
+              "1"));
 
-    const std::string mainPane = "\xB3\xAC\xCE\xC4\xB1\xBE\xE4\xAF\xC0\xC0\xBF\xF2" "1";
-    const std::string contactPane = "\xB3\xAC\xCE\xC4\xB1\xBE\xE4\xAF\xC0\xC0\xBF\xF2" "2";
+    const std::string mainPane =
+        "\xB3\xAC\xCE\xC4\xB1\xBE\xE4\xAF\xC0\xC0\xBF\xF2"
+        "1";
+    const std::string contactPane =
+        "\xB3\xAC\xCE\xC4\xB1\xBE\xE4\xAF\xC0\xC0\xBF\xF2"
+        "2";
     const std::vector<std::string> expected = {
         "Navigate " + mainPane + " http://show.qq.com/p/f?t=13&i=1122547&u=2046183357",
         "Navigate " + contactPane + " tencent://message/?uin=2839475610",

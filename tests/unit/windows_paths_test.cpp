@@ -18,7 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class WindowsPathsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         char pattern[] = "/tmp/dorvane_paths_XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
@@ -82,8 +82,8 @@ TEST_F(WindowsPathsTest, DriveCFolderIsPreparedUnderTheDataHome) {
 TEST_F(WindowsPathsTest, RoundTrips) {
     struct Case {
         const char* windows;
-        const char* posix;     // "@C" is the C: folder
-        const char* back;      // ToWindows(posix)
+        const char* posix;  // "@C" is the C: folder
+        const char* back;   // ToWindows(posix)
     } const cases[] = {
         {"C:\\WINDOWS\\system32\\drivers\\kiss.she", "@C/WINDOWS/system32/drivers/kiss.she",
          "C:\\WINDOWS\\system32\\drivers\\kiss.she"},
@@ -105,10 +105,10 @@ TEST_F(WindowsPathsTest, RoundTrips) {
     EXPECT_EQ(ToWindows(driveC_), std::optional<std::string>("C:\\"));
     // a folder merely starting with the C: folder's name is not on drive C:
     EXPECT_EQ(ToWindows(driveC_ + "x/a"), std::optional<std::string>("Z:" + [&] {
-        std::string s = driveC_ + "x/a";
-        for (char& ch : s) ch = ch == '/' ? '\\' : ch;
-        return s;
-    }()));
+                  std::string s = driveC_ + "x/a";
+                  for (char& ch : s) ch = ch == '/' ? '\\' : ch;
+                  return s;
+              }()));
 }
 
 // Catches GBK handled as bytes: 淺 is 9C 5C in GBK, its second byte a
@@ -162,8 +162,8 @@ TEST_F(WindowsPathsTest, PathsWithoutADriveAreOnTheCurrentDrive) {
 // malformed drive prefixes taken for files.
 TEST_F(WindowsPathsTest, UnknownDrivesMapToNothing) {
     const char* cases[] = {
-        "D:\\app.exe", "d:\\SkinH_EL.dll", "A:", "Q:relative",
-        "\\\\server\\share\\file", "//server/share", "1:\\file", "",
+        "D:\\app.exe",    "d:\\SkinH_EL.dll", "A:", "Q:relative", "\\\\server\\share\\file",
+        "//server/share", "1:\\file",         "",
     };
     for (const char* c : cases) {
         SCOPED_TRACE(c);
@@ -199,8 +199,11 @@ TEST_F(WindowsPathsTest, InvalidTextsMapToNothing) {
 // The converter underneath: exact bytes both ways, so a wrong code page
 // (GB18030 accepting four-byte forms, Latin-1 passing bytes through) fails.
 TEST(GbkTest, ConvertsExactlyAndRefusesWhatIsNotGbk) {
-    EXPECT_EQ(gbk::FromUtf8("意境1"), std::optional<std::string>("\xD2\xE2\xBE\xB3" "1"));
-    EXPECT_EQ(gbk::ToUtf8("\xD2\xE2\xBE\xB3" "1"), std::optional<std::string>("意境1"));
+    EXPECT_EQ(gbk::FromUtf8("意境1"), std::optional<std::string>("\xD2\xE2\xBE\xB3"
+                                                                 "1"));
+    EXPECT_EQ(gbk::ToUtf8("\xD2\xE2\xBE\xB3"
+                          "1"),
+              std::optional<std::string>("意境1"));
     EXPECT_EQ(gbk::ToUtf8(""), std::optional<std::string>(""));
     EXPECT_EQ(gbk::ToUtf8("\x81\x30\x81\x30"), std::nullopt);  // GB18030 only
     EXPECT_EQ(gbk::FromUtf8("\xF0\x9F\x98\x80"), std::nullopt);

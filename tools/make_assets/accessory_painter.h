@@ -10,13 +10,13 @@ class QPainter;
 namespace dorvane::assets {
 
 class AccessoryPainter {
-public:
+  public:
     AccessoryPainter(QPainter& painter, const FigureLook& look, const FigureGeometry& geometry);
 
     void paintBack();
     void paintHeadwear();
 
-private:
+  private:
     void paintEars(double spread, double height, double width, bool round);
     void paintHat();
 

@@ -10,7 +10,7 @@
 namespace dorvane::assets {
 
 class ByteWriter {
-public:
+  public:
     void u8(std::uint8_t value);
     void u16(std::uint16_t value);
     void u32(std::uint32_t value);
@@ -20,7 +20,7 @@ public:
     std::size_t size() const { return bytes_.size(); }
     std::vector<std::uint8_t> take() { return std::move(bytes_); }
 
-private:
+  private:
     std::vector<std::uint8_t> bytes_;
 };
 

@@ -1,10 +1,9 @@
 #include "contact_button_painter.h"
 
-#include "ink.h"
-
 #include <QPainter>
-
 #include <utility>
+
+#include "ink.h"
 
 namespace dorvane::assets {
 
@@ -29,12 +28,11 @@ struct PenguinFrame {
 };
 
 constexpr PenguinFrame Frames[] = {
-    {0, false, 0, Words, 150},   {60, false, 0, Words, 15}, {118, false, 1, WordsLit, 15},
+    {0, false, 0, Words, 150}, {60, false, 0, Words, 15}, {118, false, 1, WordsLit, 15},
     {60, false, 0, Words, 15}, {0, true, 0, Words, 20},
 };
 
-void paintPenguin(QPainter& p, const PenguinFrame& f)
-{
+void paintPenguin(QPainter& p, const PenguinFrame& f) {
     p.save();
     p.translate(0, -f.hop);
     p.setPen(Qt::NoPen);
@@ -79,8 +77,7 @@ void paintPenguin(QPainter& p, const PenguinFrame& f)
 
 ContactButtonPainter::ContactButtonPainter(QFont font) : font_(std::move(font)) {}
 
-std::vector<GifFrame> ContactButtonPainter::paintFrames() const
-{
+std::vector<GifFrame> ContactButtonPainter::paintFrames() const {
     std::vector<GifFrame> frames;
     for (const PenguinFrame& f : Frames) {
         QImage image(Width, Height, QImage::Format_RGB32);
@@ -91,15 +88,15 @@ std::vector<GifFrame> ContactButtonPainter::paintFrames() const
         paintPenguin(painter, f);
         painter.setFont(font_);
         painter.setPen(ink::colour(f.words));
-        painter.drawText(QRectF(16, 0, Width - 16, Height), Qt::AlignCenter, QString::fromUtf8("联系作者"));
+        painter.drawText(QRectF(16, 0, Width - 16, Height), Qt::AlignCenter,
+                         QString::fromUtf8("联系作者"));
         painter.end();
 
         GifFrame frame{{}, f.centiseconds};
         frame.rgb.reserve(Width * Height);
         for (int y = 0; y < Height; ++y) {
             const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-            for (int x = 0; x < Width; ++x)
-                frame.rgb.push_back(row[x] & 0xffffff);
+            for (int x = 0; x < Width; ++x) frame.rgb.push_back(row[x] & 0xffffff);
         }
         frames.push_back(std::move(frame));
     }

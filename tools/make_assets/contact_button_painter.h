@@ -3,17 +3,16 @@
 // that the button draws transparent.
 #pragma once
 
-#include "gif_file.h"
-
 #include <QFont>
-
 #include <cstdint>
 #include <vector>
+
+#include "gif_file.h"
 
 namespace dorvane::assets {
 
 class ContactButtonPainter {
-public:
+  public:
     static constexpr int Width = 61;
     static constexpr int Height = 16;
     static constexpr std::uint32_t Background = 0xf0f0f0;
@@ -22,7 +21,7 @@ public:
 
     std::vector<GifFrame> paintFrames() const;
 
-private:
+  private:
     QFont font_;
 };
 

@@ -1,45 +1,57 @@
 #include "decor_painter.h"
 
-#include "ink.h"
-#include "random_stream.h"
-
 #include <QLinearGradient>
 #include <QPainter>
-
 #include <cmath>
 #include <numbers>
+
+#include "ink.h"
+#include "random_stream.h"
 
 namespace dorvane::assets {
 
 DecorPainter::DecorPainter(QPainter& painter, const SceneLook& look, RandomStream& random)
-    : painter_(painter), look_(look), random_(random)
-{
-}
+    : painter_(painter), look_(look), random_(random) {}
 
-void DecorPainter::paintFar()
-{
+void DecorPainter::paintFar() {
     switch (look_.decor) {
-    case Decor::Aurora: paintAurora(); break;
-    case Decor::Clouds: paintClouds(); break;
-    case Decor::Rainbow: paintRainbow(); break;
-    default: break;
+        case Decor::Aurora:
+            paintAurora();
+            break;
+        case Decor::Clouds:
+            paintClouds();
+            break;
+        case Decor::Rainbow:
+            paintRainbow();
+            break;
+        default:
+            break;
     }
 }
 
-void DecorPainter::paintNear()
-{
+void DecorPainter::paintNear() {
     switch (look_.decor) {
-    case Decor::Blossoms: paintBlossoms(); break;
-    case Decor::Tree: paintTree(); break;
-    case Decor::Reeds: paintReeds(); break;
-    case Decor::Bamboo: paintBamboo(); break;
-    case Decor::Lanterns: paintLanterns(); break;
-    default: break;
+        case Decor::Blossoms:
+            paintBlossoms();
+            break;
+        case Decor::Tree:
+            paintTree();
+            break;
+        case Decor::Reeds:
+            paintReeds();
+            break;
+        case Decor::Bamboo:
+            paintBamboo();
+            break;
+        case Decor::Lanterns:
+            paintLanterns();
+            break;
+        default:
+            break;
     }
 }
 
-void DecorPainter::paintBlossoms()
-{
+void DecorPainter::paintBlossoms() {
     // A branch reaching in from the top-left corner, with twigs and clusters of flowers.
     QPainterPath branch;
     branch.moveTo(-6, 30);
@@ -57,7 +69,8 @@ void DecorPainter::paintBlossoms()
     for (int i = 0; i < 26; ++i) {
         const double t = random_.uniform(0, 1);
         const QPainterPath& along = (i % 3 == 0) ? twig : branch;
-        const QPointF c = along.pointAtPercent(t) + QPointF(random_.uniform(-6, 6), random_.uniform(-6, 6));
+        const QPointF c =
+            along.pointAtPercent(t) + QPointF(random_.uniform(-6, 6), random_.uniform(-6, 6));
         const double s = random_.uniform(3.2, 5.0);
         painter_.setPen(QPen(ink::darker(look_.decorColour, 125), 0.5));
         painter_.setBrush(ink::colour(look_.decorColour));
@@ -68,8 +81,7 @@ void DecorPainter::paintBlossoms()
     }
 }
 
-void DecorPainter::paintTree()
-{
+void DecorPainter::paintTree() {
     painter_.setPen(Qt::NoPen);
     painter_.setBrush(ink::colour(0x6a4a34));
     QPainterPath trunk;
@@ -87,11 +99,11 @@ void DecorPainter::paintTree()
     }
 }
 
-void DecorPainter::paintReeds()
-{
+void DecorPainter::paintReeds() {
     for (int i = 0; i < 16; ++i) {
         const bool left = i % 2 == 0;
-        const double x = left ? random_.uniform(0, 26) : random_.uniform(CanvasWidth - 26, CanvasWidth);
+        const double x =
+            left ? random_.uniform(0, 26) : random_.uniform(CanvasWidth - 26, CanvasWidth);
         const double top = random_.uniform(150, 200);
         painter_.setPen(QPen(ink::colour(look_.decorColour), 1.1, Qt::SolidLine, Qt::RoundCap));
         painter_.drawLine(QPointF(x, CanvasHeight), QPointF(x + random_.uniform(-4, 4), top));
@@ -103,8 +115,7 @@ void DecorPainter::paintReeds()
     }
 }
 
-void DecorPainter::paintAurora()
-{
+void DecorPainter::paintAurora() {
     painter_.setPen(Qt::NoPen);
     for (int band = 0; band < 3; ++band) {
         const double base = 30 + band * 26;
@@ -124,8 +135,7 @@ void DecorPainter::paintAurora()
     }
 }
 
-void DecorPainter::paintClouds()
-{
+void DecorPainter::paintClouds() {
     painter_.setPen(Qt::NoPen);
     painter_.setBrush(ink::colour(look_.decorColour, 225));
     const QPointF places[] = {{22, 38}, {112, 62}, {60, 130}};
@@ -136,8 +146,7 @@ void DecorPainter::paintClouds()
     }
 }
 
-void DecorPainter::paintBamboo()
-{
+void DecorPainter::paintBamboo() {
     for (int i = 0; i < 5; ++i) {
         const double x = (i < 3) ? 4 + i * 11 : CanvasWidth - 8 - (i - 3) * 12;
         painter_.setPen(Qt::NoPen);
@@ -160,8 +169,7 @@ void DecorPainter::paintBamboo()
     }
 }
 
-void DecorPainter::paintLanterns()
-{
+void DecorPainter::paintLanterns() {
     painter_.setBrush(Qt::NoBrush);
     painter_.setPen(QPen(ink::colour(0x4a3020), 0.9));
     QPainterPath cord;
@@ -185,8 +193,7 @@ void DecorPainter::paintLanterns()
     }
 }
 
-void DecorPainter::paintRainbow()
-{
+void DecorPainter::paintRainbow() {
     constexpr Rgb bands[] = {0xff5a5a, 0xffa04a, 0xffe05a, 0x7ad36a, 0x5aa8ff, 0x9a7aff};
     painter_.setBrush(Qt::NoBrush);
     const QPointF c(CanvasWidth / 2, 200);

@@ -11,7 +11,7 @@ namespace dorvane::assets {
 class RandomStream;
 
 class DecorPainter {
-public:
+  public:
     DecorPainter(QPainter& painter, const SceneLook& look, RandomStream& random);
 
     // Decor that belongs in the sky, behind the horizon (aurora, clouds, rainbow).
@@ -19,7 +19,7 @@ public:
     // Decor that stands in front of the horizon, behind the figure.
     void paintNear();
 
-private:
+  private:
     void paintBlossoms();
     void paintTree();
     void paintReeds();

@@ -2,22 +2,22 @@
 // the face (glasses, a moustache, a clown's nose, freckles).
 #pragma once
 
+#include <QPointF>
+
 #include "figure_geometry.h"
 #include "looks.h"
-
-#include <QPointF>
 
 class QPainter;
 
 namespace dorvane::assets {
 
 class FacePainter {
-public:
+  public:
     FacePainter(QPainter& painter, const FigureLook& look, const FigureGeometry& geometry);
 
     void paint();
 
-private:
+  private:
     enum class Eye { Open, Closed, Smiling, Sleepy, Wide, Lidded, Dot };
     enum class Mouth { Smile, Open, Round, Smirk, Tongue, Cat, Wobble, Small };
 

@@ -2,9 +2,9 @@
 // the figure reads the same places, so a held item lands in the hand.
 #pragma once
 
-#include "looks.h"
-
 #include <QPointF>
+
+#include "looks.h"
 
 namespace dorvane::assets {
 

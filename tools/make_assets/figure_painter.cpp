@@ -9,10 +9,10 @@
 
 namespace dorvane::assets {
 
-FigurePainter::FigurePainter(QPainter& painter, const FigureLook& look) : painter_(painter), look_(look) {}
+FigurePainter::FigurePainter(QPainter& painter, const FigureLook& look)
+    : painter_(painter), look_(look) {}
 
-void FigurePainter::paint(double centreX)
-{
+void FigurePainter::paint(double centreX) {
     const FigureGeometry geometry = FigureGeometry::forPose(look_.pose, centreX);
     AccessoryPainter accessories(painter_, look_, geometry);
     HairPainter hair(painter_, look_, geometry);

@@ -9,12 +9,12 @@ class QPainter;
 namespace dorvane::assets {
 
 class FigurePainter {
-public:
+  public:
     FigurePainter(QPainter& painter, const FigureLook& look);
 
     void paint(double centreX);
 
-private:
+  private:
     QPainter& painter_;
     const FigureLook& look_;
 };

@@ -17,14 +17,17 @@ struct GifFrame {
 };
 
 class GifFile {
-public:
+  public:
     // none when the picture alone is already larger than targetBytes, or
     // the gap is too small for a comment
-    static std::optional<std::vector<std::uint8_t>> write(int width, int height, const std::vector<GifFrame>& frames,
-                                                          std::uint32_t background, std::size_t targetBytes);
+    static std::optional<std::vector<std::uint8_t>> write(int width, int height,
+                                                          const std::vector<GifFrame>& frames,
+                                                          std::uint32_t background,
+                                                          std::size_t targetBytes);
 
-private:
-    static std::vector<std::uint8_t> encode(int width, int height, const std::vector<GifFrame>& frames,
+  private:
+    static std::vector<std::uint8_t> encode(int width, int height,
+                                            const std::vector<GifFrame>& frames,
                                             std::uint32_t background, std::size_t commentBytes);
 };
 

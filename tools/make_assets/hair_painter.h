@@ -2,24 +2,24 @@
 // and the fringe and locks that lie over it.
 #pragma once
 
+#include <QPainterPath>
+
 #include "figure_geometry.h"
 #include "looks.h"
-
-#include <QPainterPath>
 
 class QPainter;
 
 namespace dorvane::assets {
 
 class HairPainter {
-public:
+  public:
     HairPainter(QPainter& painter, const FigureLook& look, const FigureGeometry& geometry);
 
     void paintBackHair();
     void paintHead();
     void paintFrontHair();
 
-private:
+  private:
     QPainterPath tail(double side, double reach, double length) const;
     QPainterPath afro() const;
 

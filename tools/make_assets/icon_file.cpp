@@ -10,18 +10,18 @@ constexpr std::uint32_t HeaderBytes = 40;
 constexpr std::uint32_t DirectoryBytes = 6;
 constexpr std::uint32_t EntryBytes = 16;
 
-std::uint32_t maskRowBytes(int size) { return ((static_cast<std::uint32_t>(size) + 31) / 32) * 4; }
+std::uint32_t maskRowBytes(int size) {
+    return ((static_cast<std::uint32_t>(size) + 31) / 32) * 4;
+}
 
 }  // namespace
 
-std::uint32_t IconFile::imageBytes(int size)
-{
+std::uint32_t IconFile::imageBytes(int size) {
     const auto s = static_cast<std::uint32_t>(size);
     return HeaderBytes + s * s * 4 + maskRowBytes(size) * s;
 }
 
-std::vector<std::uint8_t> IconFile::write(const std::vector<IconImage>& images)
-{
+std::vector<std::uint8_t> IconFile::write(const std::vector<IconImage>& images) {
     ByteWriter out;
     out.u16(0);  // reserved
     out.u16(1);  // an icon, not a cursor
@@ -30,9 +30,9 @@ std::vector<std::uint8_t> IconFile::write(const std::vector<IconImage>& images)
     for (const IconImage& image : images) {
         out.u8(static_cast<std::uint8_t>(image.size >= 256 ? 0 : image.size));
         out.u8(static_cast<std::uint8_t>(image.size >= 256 ? 0 : image.size));
-        out.u8(0);   // no palette
-        out.u8(0);   // reserved
-        out.u16(1);  // planes
+        out.u8(0);    // no palette
+        out.u8(0);    // reserved
+        out.u16(1);   // planes
         out.u16(32);  // bits a pixel
         out.u32(imageBytes(image.size));
         out.u32(offset);
@@ -64,7 +64,8 @@ std::vector<std::uint8_t> IconFile::write(const std::vector<IconImage>& images)
             std::vector<std::uint8_t> row(maskRowBytes(n), 0);
             for (int x = 0; x < n; ++x)
                 if ((image.argb[static_cast<std::size_t>(y * n + x)] >> 24) == 0)
-                    row[static_cast<std::size_t>(x / 8)] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+                    row[static_cast<std::size_t>(x / 8)] |=
+                        static_cast<std::uint8_t>(0x80 >> (x % 8));
             out.bytes(row);
         }
     }

@@ -9,12 +9,12 @@
 namespace dorvane::assets {
 
 struct IconImage {
-    int size = 0;                    // width and height in pixels
+    int size = 0;                     // width and height in pixels
     std::vector<std::uint32_t> argb;  // rows top to bottom, straight (not premultiplied) alpha
 };
 
 class IconFile {
-public:
+  public:
     static std::vector<std::uint8_t> write(const std::vector<IconImage>& images);
     // bytes of one image's entry data: header, colour rows, mask rows
     static std::uint32_t imageBytes(int size);

@@ -1,12 +1,11 @@
 #include "icon_painter.h"
 
-#include "ink.h"
-
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
-
 #include <stdexcept>
+
+#include "ink.h"
 
 namespace dorvane::assets {
 
@@ -32,16 +31,13 @@ constexpr IconLayout Layouts[] = {
     {16, 0, 3.5, 0.8, {8, 2.5}, 1.5, 1.3, false, 0, 0, {3.5, 4.5, 9, 10}, 2.9},
 };
 
-const IconLayout& layoutFor(int size)
-{
+const IconLayout& layoutFor(int size) {
     for (const IconLayout& layout : Layouts)
-        if (layout.size == size)
-            return layout;
+        if (layout.size == size) return layout;
     throw std::invalid_argument("no icon layout for this size");
 }
 
-QPainterPath letterD(const QRectF& box, double thickness)
-{
+QPainterPath letterD(const QRectF& box, double thickness) {
     auto outline = [](const QRectF& r) {
         QPainterPath path;
         const double bowl = r.height();
@@ -52,17 +48,19 @@ QPainterPath letterD(const QRectF& box, double thickness)
         path.closeSubpath();
         return path;
     };
-    return outline(box).subtracted(outline(box.adjusted(thickness, thickness, -thickness, -thickness)));
+    return outline(box).subtracted(
+        outline(box.adjusted(thickness, thickness, -thickness, -thickness)));
 }
 
-QPainterPath hanger(const IconLayout& l)
-{
+QPainterPath hanger(const IconLayout& l) {
     QPainterPath path;
     const QPointF neck(l.hook.x(), l.hook.y() + l.hookRadius);
     // the curl: up the right side, over the top, ending low on the left
     path.moveTo(neck + QPointF(0, l.shoulders ? l.hookRadius * 0.9 : l.hookRadius * 0.6));
     path.lineTo(neck);
-    path.arcTo(QRectF(l.hook.x() - l.hookRadius, l.hook.y() - l.hookRadius, 2 * l.hookRadius, 2 * l.hookRadius), 270, 250);
+    path.arcTo(QRectF(l.hook.x() - l.hookRadius, l.hook.y() - l.hookRadius, 2 * l.hookRadius,
+                      2 * l.hookRadius),
+               270, 250);
     if (l.shoulders) {
         const QPointF base = neck + QPointF(0, l.hookRadius * 0.9);
         path.moveTo(base);
@@ -75,16 +73,15 @@ QPainterPath hanger(const IconLayout& l)
 
 }  // namespace
 
-IconImage IconPainter::paint(int size)
-{
+IconImage IconPainter::paint(int size) {
     const IconLayout& l = layoutFor(size);
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
 
-    const QRectF badge(l.inset + l.border / 2, l.inset + l.border / 2, size - 2 * l.inset - l.border,
-                       size - 2 * l.inset - l.border);
+    const QRectF badge(l.inset + l.border / 2, l.inset + l.border / 2,
+                       size - 2 * l.inset - l.border, size - 2 * l.inset - l.border);
     QLinearGradient fill(badge.topLeft(), badge.bottomRight());
     fill.setColorAt(0.0, ink::colour(0xff78b0));
     fill.setColorAt(1.0, ink::colour(0x7d55f0));
@@ -94,8 +91,8 @@ IconImage IconPainter::paint(int size)
     // a soft gloss over the upper half
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(255, 255, 255, 38));
-    painter.drawRoundedRect(badge.adjusted(l.border, l.border, -l.border, -badge.height() / 2), l.radius * 0.8,
-                            l.radius * 0.8);
+    painter.drawRoundedRect(badge.adjusted(l.border, l.border, -l.border, -badge.height() / 2),
+                            l.radius * 0.8, l.radius * 0.8);
 
     const QPainterPath letter = letterD(l.letter, l.thickness);
     const QPainterPath hook = hanger(l);
@@ -107,7 +104,8 @@ IconImage IconPainter::paint(int size)
         painter.setBrush(QColor(70, 20, 120, 90));
         painter.drawPath(letter);
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(QColor(70, 20, 120, 90), l.stroke, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setPen(
+            QPen(QColor(70, 20, 120, 90), l.stroke, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.drawPath(hook);
         painter.resetTransform();
     }

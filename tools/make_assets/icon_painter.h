@@ -9,7 +9,7 @@
 namespace dorvane::assets {
 
 class IconPainter {
-public:
+  public:
     // sizes the icon file holds, in its order
     static constexpr int Sizes[] = {128, 64, 48, 32, 16};
 

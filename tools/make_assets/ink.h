@@ -1,10 +1,10 @@
 // Colours and outlined fills shared by the painters.
 #pragma once
 
-#include "looks.h"
-
 #include <QColor>
 #include <QPainterPath>
+
+#include "looks.h"
 
 class QPainter;
 

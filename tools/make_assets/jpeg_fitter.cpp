@@ -1,13 +1,13 @@
 #include "jpeg_fitter.h"
 
+#include <jpeglib.h>
+
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
 #include <string_view>
-
-#include <jpeglib.h>
 
 namespace dorvane::assets {
 
@@ -27,15 +27,13 @@ struct ErrorManager {
     char message[JMSG_LENGTH_MAX];
 };
 
-[[noreturn]] void jumpBack(j_common_ptr info)
-{
+[[noreturn]] void jumpBack(j_common_ptr info) {
     auto* errors = reinterpret_cast<ErrorManager*>(info->err);
     (*info->err->format_message)(info, errors->message);
     std::longjmp(errors->back, 1);
 }
 
-std::vector<std::uint8_t> fillerOf(std::size_t length)
-{
+std::vector<std::uint8_t> fillerOf(std::size_t length) {
     std::vector<std::uint8_t> data(length);
     for (std::size_t i = 0; i < length; ++i)
         data[i] = static_cast<std::uint8_t>(Filler[i % Filler.size()]);
@@ -44,26 +42,23 @@ std::vector<std::uint8_t> fillerOf(std::size_t length)
 
 }  // namespace
 
-std::optional<std::vector<std::vector<std::uint8_t>>> JpegFitter::paddingComments(std::size_t gap)
-{
+std::optional<std::vector<std::vector<std::uint8_t>>> JpegFitter::paddingComments(std::size_t gap) {
     std::vector<std::vector<std::uint8_t>> comments;
     while (gap > 0) {
-        if (gap < SegmentOverhead)
-            return std::nullopt;
+        if (gap < SegmentOverhead) return std::nullopt;
         std::size_t data = std::min(gap - SegmentOverhead, MaxCommentData);
         // never leave a remainder too small for a segment of its own
         const std::size_t rest = gap - SegmentOverhead - data;
-        if (rest > 0 && rest < SegmentOverhead)
-            data -= SegmentOverhead - rest;
+        if (rest > 0 && rest < SegmentOverhead) data -= SegmentOverhead - rest;
         comments.push_back(fillerOf(data));
         gap -= SegmentOverhead + data;
     }
     return comments;
 }
 
-std::vector<std::uint8_t> JpegFitter::encode(const RgbPicture& picture, int quality,
-                                             const std::vector<std::vector<std::uint8_t>>& comments)
-{
+std::vector<std::uint8_t> JpegFitter::encode(
+    const RgbPicture& picture, int quality,
+    const std::vector<std::vector<std::uint8_t>>& comments) {
     jpeg_compress_struct info{};
     ErrorManager errors{};
     info.err = jpeg_std_error(&errors.base);
@@ -89,7 +84,8 @@ std::vector<std::uint8_t> JpegFitter::encode(const RgbPicture& picture, int qual
         info.write_JFIF_header = TRUE;
         jpeg_start_compress(&info, TRUE);
         for (const auto& comment : comments)
-            jpeg_write_marker(&info, JPEG_COM, comment.data(), static_cast<unsigned int>(comment.size()));
+            jpeg_write_marker(&info, JPEG_COM, comment.data(),
+                              static_cast<unsigned int>(comment.size()));
         const std::size_t stride = static_cast<std::size_t>(picture.width) * 3;
         while (info.next_scanline < info.image_height) {
             JSAMPROW row = const_cast<JSAMPROW>(picture.rgb.data() + info.next_scanline * stride);
@@ -103,19 +99,17 @@ std::vector<std::uint8_t> JpegFitter::encode(const RgbPicture& picture, int qual
     return bytes;
 }
 
-std::optional<FittedJpeg> JpegFitter::fit(const RgbPicture& picture, std::size_t targetBytes)
-{
+std::optional<FittedJpeg> JpegFitter::fit(const RgbPicture& picture, std::size_t targetBytes) {
     // File size does not strictly fall with quality, so walk down from the top
     // and take the first that fits.
     for (int quality = 100; quality >= 1; --quality) {
         std::vector<std::uint8_t> plain = encode(picture, quality, {});
-        if (plain.size() > targetBytes)
-            continue;
+        if (plain.size() > targetBytes) continue;
         const auto comments = paddingComments(targetBytes - plain.size());
-        if (!comments)
-            continue;
+        if (!comments) continue;
         const std::size_t padding = targetBytes - plain.size();
-        std::vector<std::uint8_t> padded = padding == 0 ? std::move(plain) : encode(picture, quality, *comments);
+        std::vector<std::uint8_t> padded =
+            padding == 0 ? std::move(plain) : encode(picture, quality, *comments);
         if (padded.size() != targetBytes)
             throw std::logic_error("padding comment did not land on the target size");
         return FittedJpeg{std::move(padded), quality, padding};

@@ -22,14 +22,14 @@ struct FittedJpeg {
 };
 
 class JpegFitter {
-public:
+  public:
     // none when even the lowest quality does not fit
     static std::optional<FittedJpeg> fit(const RgbPicture& picture, std::size_t targetBytes);
     // the comment segments that add exactly gap bytes; none for a gap of 1 to 3,
     // which no segment is small enough to fill
     static std::optional<std::vector<std::vector<std::uint8_t>>> paddingComments(std::size_t gap);
 
-private:
+  private:
     static std::vector<std::uint8_t> encode(const RgbPicture& picture, int quality,
                                             const std::vector<std::vector<std::uint8_t>>& comments);
 };

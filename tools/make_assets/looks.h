@@ -18,9 +18,30 @@ enum class Backdrop : std::uint8_t { Sky, Rays, Halftone, SpeedLines, Dots, Stri
 enum class Light : std::uint8_t { None, Sun, Moon, Crescent };
 enum class Horizon : std::uint8_t { None, Sea, Hills, Mountains, Skyline, Lake };
 enum class Ground : std::uint8_t { None, Grass, Snow, Sand, Meadow, Stage, Floor };
-enum class Decor : std::uint8_t { None, Blossoms, Tree, Reeds, Aurora, Clouds, Bamboo, Lanterns, Rainbow };
+enum class Decor : std::uint8_t {
+    None,
+    Blossoms,
+    Tree,
+    Reeds,
+    Aurora,
+    Clouds,
+    Bamboo,
+    Lanterns,
+    Rainbow
+};
 enum class Sprinkle : std::uint8_t {
-    None, Stars, Petals, Snow, Leaves, Fireflies, Rain, Hearts, Bubbles, Sparkles, Confetti, Notes
+    None,
+    Stars,
+    Petals,
+    Snow,
+    Leaves,
+    Fireflies,
+    Rain,
+    Hearts,
+    Bubbles,
+    Sparkles,
+    Confetti,
+    Notes
 };
 
 struct SceneLook {
@@ -47,14 +68,49 @@ enum class Hair : std::uint8_t { Long, Twintails, Bob, Ponytail, Bun, Short, Afr
 enum class Top : std::uint8_t { Bodice, Blouse, LongSleeve, Kimono, Hoodie, Jacket, Sailor, Tank };
 enum class Bottom : std::uint8_t { MiniSkirt, KneeSkirt, Gown, Tutu, Trousers, Shorts };
 enum class Pattern : std::uint8_t { Plain, Dots, Stripes, Flowers, Hearts, Stars, Checks };
-enum class Expression : std::uint8_t { Smile, Grin, Wink, Shy, Shock, Smug, Derp, Teary, Cat, Sleepy };
+enum class Expression : std::uint8_t {
+    Smile,
+    Grin,
+    Wink,
+    Shy,
+    Shock,
+    Smug,
+    Derp,
+    Teary,
+    Cat,
+    Sleepy
+};
 enum class FaceExtra : std::uint8_t { None, Glasses, Sunglasses, Moustache, ClownNose, Freckles };
 enum class Headwear : std::uint8_t {
-    None, Bow, FlowerCrown, CatEars, BunnyEars, BearEars, Crown, Beret, SunHat, WitchHat, Halo,
-    PartyHat, Hairpin, Antennae, Tiara
+    None,
+    Bow,
+    FlowerCrown,
+    CatEars,
+    BunnyEars,
+    BearEars,
+    Crown,
+    Beret,
+    SunHat,
+    WitchHat,
+    Halo,
+    PartyHat,
+    Hairpin,
+    Antennae,
+    Tiara
 };
 enum class Held : std::uint8_t {
-    None, Parasol, Umbrella, Balloon, Fan, Lantern, Bouquet, Wand, Lollipop, Teddy, Banana, Fish,
+    None,
+    Parasol,
+    Umbrella,
+    Balloon,
+    Fan,
+    Lantern,
+    Bouquet,
+    Wand,
+    Lollipop,
+    Teddy,
+    Banana,
+    Fish,
     Microphone
 };
 enum class Back : std::uint8_t { None, AngelWings, FairyWings, Cape, Tail };

@@ -2,17 +2,17 @@
 // trousers, the top with its collar, and the arms in their sleeves.
 #pragma once
 
+#include <QPainterPath>
+
 #include "figure_geometry.h"
 #include "looks.h"
-
-#include <QPainterPath>
 
 class QPainter;
 
 namespace dorvane::assets {
 
 class OutfitPainter {
-public:
+  public:
     OutfitPainter(QPainter& painter, const FigureLook& look, const FigureGeometry& geometry);
 
     // the hood of a hoodie, which hangs behind the head
@@ -20,7 +20,7 @@ public:
     void paintBody();
     void paintArms();
 
-private:
+  private:
     void paintLegs();
     void paintBottom();
     void paintTorso();

@@ -8,7 +8,9 @@ namespace dorvane::assets {
 
 namespace {
 
-int channel(std::uint32_t rgb, int c) { return static_cast<int>((rgb >> (16 - 8 * c)) & 0xff); }
+int channel(std::uint32_t rgb, int c) {
+    return static_cast<int>((rgb >> (16 - 8 * c)) & 0xff);
+}
 
 struct Weighted {
     std::uint32_t rgb;
@@ -17,8 +19,7 @@ struct Weighted {
 
 using Box = std::vector<Weighted>;
 
-int widestChannel(const Box& box, int* spread)
-{
+int widestChannel(const Box& box, int* spread) {
     int best = 0;
     *spread = -1;
     for (int c = 0; c < 3; ++c) {
@@ -35,25 +36,25 @@ int widestChannel(const Box& box, int* spread)
     return best;
 }
 
-std::uint32_t meanOf(const Box& box)
-{
+std::uint32_t meanOf(const Box& box) {
     std::array<std::uint64_t, 3> sum{};
     std::uint64_t total = 0;
     for (const Weighted& w : box) {
         for (int c = 0; c < 3; ++c)
-            sum[static_cast<std::size_t>(c)] += static_cast<std::uint64_t>(channel(w.rgb, c)) * w.count;
+            sum[static_cast<std::size_t>(c)] +=
+                static_cast<std::uint64_t>(channel(w.rgb, c)) * w.count;
         total += w.count;
     }
     std::uint32_t rgb = 0;
     for (int c = 0; c < 3; ++c)
-        rgb = (rgb << 8) | static_cast<std::uint32_t>((sum[static_cast<std::size_t>(c)] + total / 2) / total);
+        rgb = (rgb << 8) |
+              static_cast<std::uint32_t>((sum[static_cast<std::size_t>(c)] + total / 2) / total);
     return rgb;
 }
 
 // Splits the box with the widest channel at its weighted median until there
 // are as many boxes as entries.
-std::vector<Box> medianCut(Box all, std::size_t wanted)
-{
+std::vector<Box> medianCut(Box all, std::size_t wanted) {
     std::vector<Box> boxes{std::move(all)};
     while (boxes.size() < wanted) {
         std::size_t pick = boxes.size();
@@ -66,23 +67,21 @@ std::vector<Box> medianCut(Box all, std::size_t wanted)
                 pick = i;
             }
         }
-        if (pick == boxes.size())
-            break;
+        if (pick == boxes.size()) break;
         Box& box = boxes[pick];
         int spread = 0;
         const int c = widestChannel(box, &spread);
         std::sort(box.begin(), box.end(), [c](const Weighted& a, const Weighted& b) {
-            return channel(a.rgb, c) != channel(b.rgb, c) ? channel(a.rgb, c) < channel(b.rgb, c) : a.rgb < b.rgb;
+            return channel(a.rgb, c) != channel(b.rgb, c) ? channel(a.rgb, c) < channel(b.rgb, c)
+                                                          : a.rgb < b.rgb;
         });
         std::uint64_t total = 0;
-        for (const Weighted& w : box)
-            total += w.count;
+        for (const Weighted& w : box) total += w.count;
         std::uint64_t running = 0;
         std::size_t cut = 1;
         for (; cut < box.size() - 1; ++cut) {
             running += box[cut - 1].count;
-            if (running * 2 >= total)
-                break;
+            if (running * 2 >= total) break;
         }
         Box upper(box.begin() + static_cast<std::ptrdiff_t>(cut), box.end());
         box.resize(cut);
@@ -91,8 +90,7 @@ std::vector<Box> medianCut(Box all, std::size_t wanted)
     return boxes;
 }
 
-int distance(std::uint32_t a, std::uint32_t b)
-{
+int distance(std::uint32_t a, std::uint32_t b) {
     int d = 0;
     for (int c = 0; c < 3; ++c) {
         const int delta = channel(a, c) - channel(b, c);
@@ -103,33 +101,30 @@ int distance(std::uint32_t a, std::uint32_t b)
 
 }  // namespace
 
-Palette Palette::build(const std::vector<std::vector<std::uint32_t>>& frames, std::uint32_t background)
-{
+Palette Palette::build(const std::vector<std::vector<std::uint32_t>>& frames,
+                       std::uint32_t background) {
     std::map<std::uint32_t, std::uint64_t> counts;
     for (const auto& frame : frames)
         for (const std::uint32_t rgb : frame)
-            if (rgb != background)
-                ++counts[rgb];
+            if (rgb != background) ++counts[rgb];
 
     Palette palette;
     palette.colours_.push_back(background);
     if (counts.size() < Entries) {
-        for (const auto& [rgb, count] : counts)
-            palette.colours_.push_back(rgb);
+        for (const auto& [rgb, count] : counts) palette.colours_.push_back(rgb);
     } else {
         Box all;
-        for (const auto& [rgb, count] : counts)
-            all.push_back({rgb, count});
+        for (const auto& [rgb, count] : counts) all.push_back({rgb, count});
         for (const Box& box : medianCut(std::move(all), Entries - 1)) {
             std::uint32_t mean = meanOf(box);
-            if (mean == background)
-                mean ^= 1;  // one step off, so it stays opaque
+            if (mean == background) mean ^= 1;  // one step off, so it stays opaque
             palette.colours_.push_back(mean);
         }
     }
     // unused entries repeat the last colour rather than adding a new one
     while (palette.colours_.size() < Entries)
-        palette.colours_.push_back(palette.colours_.back() == background ? background ^ 1 : palette.colours_.back());
+        palette.colours_.push_back(palette.colours_.back() == background ? background ^ 1
+                                                                         : palette.colours_.back());
 
     palette.lookup_[background] = 0;
     for (const auto& [rgb, count] : counts) {
@@ -147,8 +142,7 @@ Palette Palette::build(const std::vector<std::vector<std::uint32_t>>& frames, st
     return palette;
 }
 
-std::uint8_t Palette::indexOf(std::uint32_t rgb) const
-{
+std::uint8_t Palette::indexOf(std::uint32_t rgb) const {
     const auto found = lookup_.find(rgb);
     return found == lookup_.end() ? 0 : found->second;
 }

@@ -11,16 +11,17 @@
 namespace dorvane::assets {
 
 class Palette {
-public:
+  public:
     static constexpr int Entries = 256;
 
-    static Palette build(const std::vector<std::vector<std::uint32_t>>& frames, std::uint32_t background);
+    static Palette build(const std::vector<std::vector<std::uint32_t>>& frames,
+                         std::uint32_t background);
 
     const std::vector<std::uint32_t>& colours() const { return colours_; }
     // the entry that shows rgb (0xRRGGBB) best
     std::uint8_t indexOf(std::uint32_t rgb) const;
 
-private:
+  private:
     std::vector<std::uint32_t> colours_;
     std::map<std::uint32_t, std::uint8_t> lookup_;
 };

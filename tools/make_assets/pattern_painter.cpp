@@ -1,17 +1,15 @@
 #include "pattern_painter.h"
 
-#include "ink.h"
-
 #include <QPainter>
+
+#include "ink.h"
 
 namespace dorvane::assets {
 
 PatternPainter::PatternPainter(QPainter& painter) : painter_(painter) {}
 
-void PatternPainter::paint(const QPainterPath& garment, Pattern pattern, Rgb inkColour)
-{
-    if (pattern == Pattern::Plain)
-        return;
+void PatternPainter::paint(const QPainterPath& garment, Pattern pattern, Rgb inkColour) {
+    if (pattern == Pattern::Plain) return;
     const QRectF box = garment.boundingRect();
     painter_.save();
     painter_.setClipPath(garment, Qt::IntersectClip);
@@ -24,11 +22,20 @@ void PatternPainter::paint(const QPainterPath& garment, Pattern pattern, Rgb ink
         for (double x = box.left() + shift; x < box.right() + Step; x += Step) {
             const QPointF c(x, y);
             switch (pattern) {
-            case Pattern::Dots: painter_.drawEllipse(c, 1.5, 1.5); break;
-            case Pattern::Flowers: painter_.drawPath(ink::flower(c, 2.8, 5)); break;
-            case Pattern::Hearts: painter_.drawPath(ink::heart(c, 2.3)); break;
-            case Pattern::Stars: painter_.drawPath(ink::star(c, 2.8, 1.2, 5)); break;
-            default: break;
+                case Pattern::Dots:
+                    painter_.drawEllipse(c, 1.5, 1.5);
+                    break;
+                case Pattern::Flowers:
+                    painter_.drawPath(ink::flower(c, 2.8, 5));
+                    break;
+                case Pattern::Hearts:
+                    painter_.drawPath(ink::heart(c, 2.3));
+                    break;
+                case Pattern::Stars:
+                    painter_.drawPath(ink::star(c, 2.8, 1.2, 5));
+                    break;
+                default:
+                    break;
             }
         }
     }

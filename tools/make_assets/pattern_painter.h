@@ -2,21 +2,21 @@
 // inside a garment's outline.
 #pragma once
 
-#include "looks.h"
-
 #include <QPainterPath>
+
+#include "looks.h"
 
 class QPainter;
 
 namespace dorvane::assets {
 
 class PatternPainter {
-public:
+  public:
     explicit PatternPainter(QPainter& painter);
 
     void paint(const QPainterPath& garment, Pattern pattern, Rgb ink);
 
-private:
+  private:
     QPainter& painter_;
 };
 

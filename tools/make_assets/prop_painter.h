@@ -11,12 +11,12 @@ class QPainter;
 namespace dorvane::assets {
 
 class PropPainter {
-public:
+  public:
     PropPainter(QPainter& painter, const FigureLook& look, const FigureGeometry& geometry);
 
     void paint();
 
-private:
+  private:
     void paintCanopy(bool lace);
 
     QPainter& painter_;

@@ -8,7 +8,7 @@
 namespace dorvane::assets {
 
 class RandomStream {
-public:
+  public:
     explicit RandomStream(std::uint64_t seed);
 
     std::uint64_t next();
@@ -17,7 +17,7 @@ public:
     // uniform in [0, n)
     int below(int n);
 
-private:
+  private:
     std::uint64_t state_;
 };
 

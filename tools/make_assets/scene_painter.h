@@ -12,7 +12,7 @@ namespace dorvane::assets {
 class RandomStream;
 
 class ScenePainter {
-public:
+  public:
     ScenePainter(QPainter& painter, const SceneLook& look, RandomStream& random);
 
     void paintSky();
@@ -20,7 +20,7 @@ public:
     void paintHorizon();
     void paintGround();
 
-private:
+  private:
     void paintPattern();
     void paintWater();
     void paintHills();

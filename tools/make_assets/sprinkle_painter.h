@@ -2,9 +2,9 @@
 // fireflies, rain, hearts, bubbles, sparkles, confetti or notes.
 #pragma once
 
-#include "looks.h"
-
 #include <QPointF>
+
+#include "looks.h"
 
 class QPainter;
 
@@ -13,13 +13,13 @@ namespace dorvane::assets {
 class RandomStream;
 
 class SprinklePainter {
-public:
+  public:
     SprinklePainter(QPainter& painter, const SceneLook& look, RandomStream& random);
 
     // count of them, anywhere above maxY
     void paint(int count, double maxY);
 
-private:
+  private:
     void paintOne(QPointF at, double size, double turn);
 
     QPainter& painter_;

@@ -1,5 +1,9 @@
 #include "thumbnail_painter.h"
 
+#include <QPainter>
+#include <QRadialGradient>
+#include <utility>
+
 #include "decor_painter.h"
 #include "figure_painter.h"
 #include "ink.h"
@@ -7,27 +11,22 @@
 #include "scene_painter.h"
 #include "sprinkle_painter.h"
 
-#include <QPainter>
-#include <QRadialGradient>
-
-#include <utility>
-
 namespace dorvane::assets {
 
 namespace {
 
 // The kinds that fill the sky only, so the horizon hides them.
-bool skyOnly(Sprinkle kind) { return kind == Sprinkle::Stars; }
+bool skyOnly(Sprinkle kind) {
+    return kind == Sprinkle::Stars;
+}
 
 // Kinds that also drift in front of the figure.
-bool drifts(Sprinkle kind)
-{
+bool drifts(Sprinkle kind) {
     return kind == Sprinkle::Petals || kind == Sprinkle::Snow || kind == Sprinkle::Leaves ||
            kind == Sprinkle::Confetti || kind == Sprinkle::Hearts || kind == Sprinkle::Sparkles;
 }
 
-void paintShadow(QPainter& painter, double centreX)
-{
+void paintShadow(QPainter& painter, double centreX) {
     QRadialGradient shadow(QPointF(centreX, 252), 30);
     shadow.setColorAt(0, QColor(0, 0, 30, 70));
     shadow.setColorAt(1, QColor(0, 0, 30, 0));
@@ -36,8 +35,7 @@ void paintShadow(QPainter& painter, double centreX)
     painter.drawEllipse(QPointF(centreX, 252), 30, 6);
 }
 
-void paintCaption(QPainter& painter, const QFont& font, const char* caption)
-{
+void paintCaption(QPainter& painter, const QFont& font, const char* caption) {
     const QRectF bubble(86, 8, 50, 34);
     QPainterPath shape = ink::ellipse(bubble.center(), bubble.width() / 2, bubble.height() / 2);
     QPainterPath tail;
@@ -55,8 +53,7 @@ void paintCaption(QPainter& painter, const QFont& font, const char* caption)
 
 ThumbnailPainter::ThumbnailPainter(QFont captionFont) : captionFont_(std::move(captionFont)) {}
 
-QImage ThumbnailPainter::paint(const ThumbnailLook& look, int width, int height) const
-{
+QImage ThumbnailPainter::paint(const ThumbnailLook& look, int width, int height) const {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -72,22 +69,18 @@ QImage ThumbnailPainter::paint(const ThumbnailLook& look, int width, int height)
     const double horizon = scene.horizon == Horizon::None ? CanvasHeight : scene.horizonY;
 
     backdrop.paintSky();
-    if (skyOnly(scene.sprinkle))
-        sprinkles.paint(scene.sprinkleCount, horizon);
+    if (skyOnly(scene.sprinkle)) sprinkles.paint(scene.sprinkleCount, horizon);
     backdrop.paintLight();
     decor.paintFar();
     backdrop.paintHorizon();
     decor.paintNear();
     backdrop.paintGround();
     const int front = drifts(scene.sprinkle) ? scene.sprinkleCount / 4 : 0;
-    if (!skyOnly(scene.sprinkle))
-        sprinkles.paint(scene.sprinkleCount - front, CanvasHeight);
-    if (scene.ground != Ground::None)
-        paintShadow(painter, CanvasWidth / 2);
+    if (!skyOnly(scene.sprinkle)) sprinkles.paint(scene.sprinkleCount - front, CanvasHeight);
+    if (scene.ground != Ground::None) paintShadow(painter, CanvasWidth / 2);
     FigurePainter(painter, look.figure).paint(CanvasWidth / 2);
     sprinkles.paint(front, CanvasHeight);
-    if (scene.caption[0] != '\0')
-        paintCaption(painter, captionFont_, scene.caption);
+    if (scene.caption[0] != '\0') paintCaption(painter, captionFont_, scene.caption);
     painter.end();
     return image;
 }

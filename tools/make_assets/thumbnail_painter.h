@@ -2,12 +2,11 @@
 // the comic ones, a speech bubble; at the thumbnail's own pixel size.
 #pragma once
 
-#include "looks.h"
-
 #include <QFont>
 #include <QImage>
-
 #include <cstdint>
+
+#include "looks.h"
 
 namespace dorvane::assets {
 
@@ -18,12 +17,12 @@ struct ThumbnailLook {
 };
 
 class ThumbnailPainter {
-public:
+  public:
     explicit ThumbnailPainter(QFont captionFont);
 
     QImage paint(const ThumbnailLook& look, int width, int height) const;
 
-private:
+  private:
     QFont captionFont_;
 };
 

@@ -8,8 +8,7 @@ namespace dorvane::assets {
 using namespace scenes;
 using namespace figures;
 
-const std::array<ThumbnailRow, 60>& thumbnailTable()
-{
+const std::array<ThumbnailRow, 60>& thumbnailTable() {
     // index 0 is 图片框1; the seed feeds the scattered details of the scene
     static const std::array<ThumbnailRow, 60> rows{{
         // 意境1

@@ -2,11 +2,11 @@
 // what its picture shows. Boxes 12 and 13 show the same picture.
 #pragma once
 
-#include "looks.h"
-
 #include <array>
 #include <cstddef>
 #include <cstdint>
+
+#include "looks.h"
 
 namespace dorvane::assets {
 

@@ -66,7 +66,8 @@ int main(int argc, char** argv) {
     if (!stream) {
         return Fail("compression failed");
     }
-    const std::optional<std::vector<std::uint8_t>> file = PackSkinFile(CarriedBodySize, *stream, CarriedFileSize);
+    const std::optional<std::vector<std::uint8_t>> file =
+        PackSkinFile(CarriedBodySize, *stream, CarriedFileSize);
     if (!file) {
         return Fail("the stream is " + std::to_string(stream->size()) + " bytes, over the " +
                     std::to_string(CarriedFileSize - StreamOffset) + " that fit");
@@ -80,18 +81,20 @@ int main(int argc, char** argv) {
     if (check) {
         const std::optional<std::string> existing = ReadText(args[2]);
         if (!existing || std::vector<std::uint8_t>(existing->begin(), existing->end()) != *file) {
-            return Fail(std::string(args[2]) + " is not what the theme source gives; run make_skin");
+            return Fail(std::string(args[2]) +
+                        " is not what the theme source gives; run make_skin");
         }
         std::printf("make_skin: %s is up to date\n", args[2]);
         return 0;
     }
     std::ofstream out(args[2], std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(file->data()), static_cast<std::streamsize>(file->size()));
+    out.write(reinterpret_cast<const char*>(file->data()),
+              static_cast<std::streamsize>(file->size()));
     out.close();
     if (!out) {
         return Fail(std::string("cannot write ") + args[2]);
     }
-    std::printf("make_skin: body %u bytes, stream %zu bytes, file %zu bytes -> %s\n", CarriedBodySize,
-                stream->size(), file->size(), args[2]);
+    std::printf("make_skin: body %u bytes, stream %zu bytes, file %zu bytes -> %s\n",
+                CarriedBodySize, stream->size(), file->size(), args[2]);
     return 0;
 }

@@ -42,7 +42,8 @@ std::optional<std::uint32_t> Colour(std::string_view s) {
 }
 
 template <std::size_t N>
-std::optional<std::size_t> IndexOf(const std::array<std::string_view, N>& names, std::string_view name) {
+std::optional<std::size_t> IndexOf(const std::array<std::string_view, N>& names,
+                                   std::string_view name) {
     const auto it = std::find(names.begin(), names.end(), name);
     return it == names.end() ? std::nullopt : std::optional<std::size_t>(it - names.begin());
 }
@@ -60,7 +61,8 @@ std::optional<PaletteEntry> PaletteLine(std::string_view key, std::string_view v
     if (!group || !role || !colour) {
         return std::nullopt;
     }
-    return PaletteEntry{static_cast<PaletteRole>(*role), static_cast<PaletteGroup>(*group), *colour};
+    return PaletteEntry{static_cast<PaletteRole>(*role), static_cast<PaletteGroup>(*group),
+                        *colour};
 }
 
 std::optional<TileRecipe> TileLine(std::string_view value) {
@@ -69,7 +71,8 @@ std::optional<TileRecipe> TileLine(std::string_view value) {
     if (words.size() != 4) {
         return std::nullopt;
     }
-    const auto [end, ec] = std::from_chars(words[0].data(), words[0].data() + words[0].size(), recipe.side);
+    const auto [end, ec] =
+        std::from_chars(words[0].data(), words[0].data() + words[0].size(), recipe.side);
     const auto background = Colour(words[1]), heart = Colour(words[2]), second = Colour(words[3]);
     if (ec != std::errc() || end != words[0].data() + words[0].size() || recipe.side < 8 ||
         recipe.side > MaxTileSide || !background || !heart || !second) {
@@ -89,7 +92,8 @@ ThemeSourceResult ParseThemeSource(std::string_view text) {
     std::string raw;
     for (int number = 1; std::getline(lines, raw); ++number) {
         const std::string_view line = Trim(raw);
-        if (line.empty() || line[0] == '#') {  // colours start with '#' too: whole-line comments only
+        if (line.empty() ||
+            line[0] == '#') {  // colours start with '#' too: whole-line comments only
             continue;
         }
         const auto fail = [number](const std::string& what) {

@@ -17,14 +17,14 @@ struct TileRecipe {
 };
 
 struct ThemeSource {
-    Theme theme;               // without style sheet and tile
+    Theme theme;  // without style sheet and tile
     std::string gbkPassword;
     std::optional<TileRecipe> tile;
 };
 
 struct ThemeSourceResult {
     std::optional<ThemeSource> source;
-    std::string error;         // "line N: ..." when source is none
+    std::string error;  // "line N: ..." when source is none
 };
 
 ThemeSourceResult ParseThemeSource(std::string_view text);
