@@ -20,6 +20,8 @@ packages=(
   dpkg-dev file desktop-file-utils appstream
   # the fuzz targets: clang and its libFuzzer and sanitizer runtimes
   clang libclang-rt-14-dev
+  # the format check of CI
+  clang-format
   # the Windows edition: the cross compiler (both thread models; the build
   # uses the posix one and links libstdc++, libgcc and winpthread statically),
   # nasm for libjpeg-turbo's SIMD, NSIS for the installer, 32-bit Wine to run
