@@ -1,13 +1,16 @@
 #include "jpeg_fitter.h"
 
-#include <jpeglib.h>
-
 #include <algorithm>
 #include <csetjmp>
-#include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
 #include <string_view>
+
+// jpeglib.h uses FILE without including <cstdio>
+// clang-format off
+#include <cstdio>
+#include <jpeglib.h>
+// clang-format on
 
 namespace dorvane::assets {
 
